@@ -1,0 +1,32 @@
+# The whole set-up: `make play` and `make test` install what is missing, build, and run.
+BUILD    ?= build
+JOBS     ?= $(shell nproc)
+RUN_DIR   = $(BUILD)/run
+
+BUILD_PACKAGES = cmake g++ make pkg-config \
+  liballegro5-dev liballegro-audio5-dev liballegro-acodec5-dev \
+  liballegro-ttf5-dev liballegro-image5-dev libdumb1-dev fonts-dejavu-core
+TEST_PACKAGES  = googletest libgtest-dev xvfb xdotool x11-utils clang
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: play test build deps test-deps clean
+
+play: deps build
+	cd $(RUN_DIR) && ./sorrelmoor
+
+test: deps test-deps build
+	tools/headless-run ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+build:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+deps:
+	@tools/install-packages $(BUILD_PACKAGES)
+
+test-deps:
+	@tools/install-packages $(TEST_PACKAGES)
+
+clean:
+	rm -rf $(BUILD)

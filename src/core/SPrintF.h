@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+// printf-style formatting into one shared, growing buffer (main thread only).
+class SPrintF {
+public:
+    static char* buffer;  // allocated on first use
+    static int bufSize;   // capacity in bytes, terminator included
+
+    static std::string format(const std::string& format, ...);
+    // Trims spaces and tabs at both ends, turns tabs into spaces and collapses runs of spaces.
+    static std::string trimAndClean(const std::string& text);
+    // Releases the buffer; the next format starts with a fresh one of the current size.
+    static void free();
+};

@@ -1,0 +1,10 @@
+#include "input/MouseKey.h"
+
+#include "core/AppState.h"
+
+MouseKey::MouseKey(MouseKeyType button) : Switch(true), button(button) {}
+
+void MouseKey::update() {
+    down = al_mouse_button_down(AppStateBase::sCurrent->mouseState(), button);
+    updateDependent();
+}

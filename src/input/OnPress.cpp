@@ -1,0 +1,11 @@
+#include "input/OnPress.h"
+
+OnPress::OnPress(Switch* source) : Switch(false), source(source) {
+    source->registerDependent(this);
+}
+
+void OnPress::update() {
+    previous = current;
+    current = source->on();
+    updateDependent();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "input/Switch.h"
+
+// On in the one turn in which its source went from off to on.
+class OnPress : public Switch {
+public:
+    explicit OnPress(Switch* source);  // source not owned
+    bool on() override { return current && !previous; }
+    void update() override;
+
+    Switch* source;
+
+private:
+    bool current = false;
+    bool previous = false;
+};

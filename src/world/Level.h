@@ -1,0 +1,4 @@
+#pragma once
+
+// The tile grid of one attempt.
+class Level {};
