@@ -4,8 +4,12 @@
 
 Game* Game::sGame = nullptr;
 
-Game::Game() : level(new Level()) {}
+Game::Game() : level(new Level()), displaced(sGame) {
+    sGame = this;
+}
 
 Game::~Game() {
     delete level;
+    if (sGame == this)
+        sGame = displaced;
 }

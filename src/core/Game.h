@@ -3,6 +3,8 @@
 class Level;
 
 // The record of one attempt at a level: its tile grid and the statistics of the summary panel.
+// A record publishes itself as sGame while it lives and gives the place back to the record it
+// displaced when it goes, so a level playing behind another (the title screen's) keeps its own.
 class Game {
 public:
     static Game* sGame;  // the record of the innermost running play state, or null
@@ -19,4 +21,7 @@ public:
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
+
+private:
+    Game* displaced;
 };

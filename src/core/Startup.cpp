@@ -1,0 +1,66 @@
+#include "core/Startup.h"
+
+#include "core/Die.h"
+#include "core/SPrintF.h"
+#include "music/a5play.h"
+
+#include <allegro5/allegro_audio.h>
+#include <allegro5/allegro_font.h>
+#include <allegro5/allegro_ttf.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace Startup {
+
+bool firstArgumentIs(int argc, char** argv, const char* option) {
+    return argc > 1 && std::strcmp(argv[1], option) == 0;
+}
+
+void startLibrary() {
+    if (!al_install_system(ALLEGRO_VERSION_INT, std::atexit))
+        die("Unable to initialize Allegro 5.");
+    al_init_font_addon();
+    if (!al_init_ttf_addon())
+        die("Unable to initialize ttf addon.");
+}
+
+// OpenGL first; without it only when that fails. Pacing is the frame timer's, so no vsync.
+ALLEGRO_DISPLAY* openDisplay(bool fullScreen) {
+    int mode = fullScreen ? ALLEGRO_FULLSCREEN : ALLEGRO_WINDOWED;
+    al_set_new_display_flags(mode | ALLEGRO_OPENGL);
+    al_set_new_display_option(ALLEGRO_VSYNC, 2, ALLEGRO_SUGGEST);
+    ALLEGRO_DISPLAY* display = al_create_display(800, 600);
+    if (!display) {
+        al_set_new_display_flags(mode);
+        display = al_create_display(800, 600);
+    }
+    if (!display)
+        die("Unable to create any sort of display window.");
+    return display;
+}
+
+void startInputAndAudio(ALLEGRO_DISPLAY* display) {
+    al_install_keyboard();
+    al_install_mouse();
+    al_show_mouse_cursor(display);
+    if (!al_install_audio())
+        die("Unable to initialize audio.");
+    al_reserve_samples(16);
+    al_init_dumb_addon(1);
+    al_duh_set_volume(al_play_module("media/dreamland.xm", 0, true), 0.25f);
+}
+
+int countLevels(const char* namePattern) {
+    int count = 0;
+    for (;;) {
+        std::FILE* file = std::fopen(SPrintF::format(namePattern, count + 1).c_str(), "r");
+        if (!file)
+            return count;
+        std::fclose(file);
+        ++count;
+    }
+}
+
+} // namespace Startup

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <allegro5/allegro.h>
+
+// The steps of start-up, in the order the entry takes them. Each failure here is fatal.
+namespace Startup {
+
+// Only the first argument counts, compared whole.
+bool firstArgumentIs(int argc, char** argv, const char* option);
+void startLibrary();
+ALLEGRO_DISPLAY* openDisplay(bool fullScreen);
+void startInputAndAudio(ALLEGRO_DISPLAY* display);
+// Level files are numbered from 1; the first missing number ends the count.
+int countLevels(const char* namePattern = "levels/%d.lv");
+
+} // namespace Startup
