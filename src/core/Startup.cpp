@@ -1,11 +1,14 @@
 #include "core/Startup.h"
 
+#include "assets/Draw.h"
 #include "core/Die.h"
 #include "core/SPrintF.h"
 #include "music/a5play.h"
 
+#include <allegro5/allegro_acodec.h>
 #include <allegro5/allegro_audio.h>
 #include <allegro5/allegro_font.h>
+#include <allegro5/allegro_image.h>
 #include <allegro5/allegro_ttf.h>
 
 #include <cstdio>
@@ -24,6 +27,7 @@ void startLibrary() {
     al_init_font_addon();
     if (!al_init_ttf_addon())
         die("Unable to initialize ttf addon.");
+    al_init_image_addon();
 }
 
 // OpenGL first; without it only when that fails. Pacing is the frame timer's, so no vsync.
@@ -38,6 +42,7 @@ ALLEGRO_DISPLAY* openDisplay(bool fullScreen) {
     }
     if (!display)
         die("Unable to create any sort of display window.");
+    Draw::init();
     return display;
 }
 
@@ -47,6 +52,7 @@ void startInputAndAudio(ALLEGRO_DISPLAY* display) {
     al_show_mouse_cursor(display);
     if (!al_install_audio())
         die("Unable to initialize audio.");
+    al_init_acodec_addon();
     al_reserve_samples(16);
     al_init_dumb_addon(1);
     al_duh_set_volume(al_play_module("media/dreamland.xm", 0, true), 0.25f);

@@ -1,3 +1,4 @@
+#include "assets/Theme.h"
 #include "core/AppState.h"
 #include "core/Startup.h"
 #include "progress/Config.h"
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
     ALLEGRO_DISPLAY* display = Startup::openDisplay(fullScreen);
     Startup::startInputAndAudio(display);
     Config::get().initialize(Startup::countLevels());
+    Theme::initialize();
     if (Startup::firstArgumentIs(argc, argv, "-editor")) {
         AppState<int> editor;
         editor.run(nullptr);

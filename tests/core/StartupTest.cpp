@@ -1,9 +1,9 @@
 #include "core/Die.h"
 #include "core/Startup.h"
+#include "support/ChildProcess.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -47,27 +47,12 @@ TEST(Startup, LevelsAreCountedUpToTheFirstGap) {
 }
 
 TEST(Startup, DiePrintsBothLinesAndExitsWithOne) {
-    // Death tests read stderr only; the messages go to stdout, so read them through a pipe.
-    std::fflush(stdout);
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    pid_t child = fork();
-    if (child == 0) {
-        dup2(fds[1], 1);
+    ChildResult child = runInChild([] {
         al_set_errno(12);
         die("Unable to initialize audio.");
-    }
-    close(fds[1]);
-    std::string out;
-    char buffer[256];
-    ssize_t got;
-    while ((got = read(fds[0], buffer, sizeof buffer)) > 0)
-        out.append(buffer, static_cast<size_t>(got));
-    close(fds[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_EQ(out, "FATAL: Unable to initialize audio..\nAllegro error: 12\n");
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    });
+    EXPECT_EQ(child.output, "FATAL: Unable to initialize audio..\nAllegro error: 12\n");
+    EXPECT_EQ(child.exitStatus, 1);
 }
 
 } // namespace

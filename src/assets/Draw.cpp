@@ -1,0 +1,77 @@
+#include "assets/Draw.h"
+
+#include <allegro5/allegro_primitives.h>
+
+namespace Draw {
+
+namespace {
+
+ALLEGRO_COLOR currentTint = {1, 1, 1, 1};
+
+} // namespace
+
+void init() {
+    al_init_primitives_addon();
+    al_set_new_bitmap_flags(al_get_new_bitmap_flags() | ALLEGRO_NO_PREMULTIPLIED_ALPHA);
+    setOrdinaryBlender();
+}
+
+void setBlender(int op, int source, int destination, ALLEGRO_COLOR tint) {
+    al_set_blender(op, source, destination);
+    currentTint = tint;
+}
+
+void setOrdinaryBlender() {
+    setBlender(ALLEGRO_ADD, ALPHA, INVERSE_ALPHA, al_map_rgb(255, 255, 255));
+}
+
+ALLEGRO_COLOR tint() {
+    return currentTint;
+}
+
+ALLEGRO_COLOR tinted(ALLEGRO_COLOR colour) {
+    return {colour.r * currentTint.r, colour.g * currentTint.g, colour.b * currentTint.b,
+            colour.a * currentTint.a};
+}
+
+void bitmap(ALLEGRO_BITMAP* bitmap, float x, float y, int flags) {
+    al_draw_tinted_bitmap(bitmap, currentTint, x, y, flags);
+}
+
+void scaledBitmap(ALLEGRO_BITMAP* bitmap, float sx, float sy, float sw, float sh, float dx, float dy,
+                  float dw, float dh, int flags) {
+    al_draw_tinted_scaled_bitmap(bitmap, currentTint, sx, sy, sw, sh, dx, dy, dw, dh, flags);
+}
+
+void text(ALLEGRO_FONT* font, float x, float y, int flags, const std::string& text) {
+    al_draw_text(font, currentTint, x, y, flags, text.c_str());
+}
+
+void filledRectangle(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour) {
+    al_draw_filled_rectangle(x1, y1, x2, y2, tinted(colour));
+}
+
+void rectangle(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour, float thickness) {
+    al_draw_rectangle(x1, y1, x2, y2, tinted(colour), thickness);
+}
+
+void line(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour, float thickness) {
+    al_draw_line(x1, y1, x2, y2, tinted(colour), thickness);
+}
+
+void pixel(float x, float y, ALLEGRO_COLOR colour) {
+    al_draw_pixel(x, y, tinted(colour));
+}
+
+void filledEllipse(float cx, float cy, float rx, float ry, ALLEGRO_COLOR colour) {
+    al_draw_filled_ellipse(cx, cy, rx, ry, tinted(colour));
+}
+
+void quad(const float xy[8], const ALLEGRO_COLOR colours[4]) {
+    ALLEGRO_VERTEX vertices[4];
+    for (int i = 0; i < 4; ++i)
+        vertices[i] = {xy[2 * i], xy[2 * i + 1], 0, 0, 0, tinted(colours[i])};
+    al_draw_prim(vertices, nullptr, nullptr, 0, 4, ALLEGRO_PRIM_TRIANGLE_FAN);
+}
+
+} // namespace Draw

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <allegro5/allegro.h>
+#include <allegro5/allegro_font.h>
+
+#include <string>
+
+// The one drawing layer. It keeps the current blender and its tint colour, which multiplies
+// everything drawn after it is set: bitmaps, text and primitives alike.
+namespace Draw {
+
+enum Factor { ONE = ALLEGRO_ONE, ALPHA = ALLEGRO_ALPHA, INVERSE_ALPHA = ALLEGRO_INVERSE_ALPHA };
+
+// Loading without premultiplied alpha and the ordinary blender with a white tint; once, after
+// the library starts.
+void init();
+void setBlender(int op, int source, int destination, ALLEGRO_COLOR tint);
+void setOrdinaryBlender();  // add, alpha, inverse alpha; white
+ALLEGRO_COLOR tint();
+ALLEGRO_COLOR tinted(ALLEGRO_COLOR colour);  // a colour multiplied by the tint
+
+void bitmap(ALLEGRO_BITMAP* bitmap, float x, float y, int flags = 0);
+void scaledBitmap(ALLEGRO_BITMAP* bitmap, float sx, float sy, float sw, float sh, float dx, float dy,
+                  float dw, float dh, int flags = 0);
+void text(ALLEGRO_FONT* font, float x, float y, int flags, const std::string& text);
+void filledRectangle(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour);
+void rectangle(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour, float thickness);
+void line(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour, float thickness);
+void pixel(float x, float y, ALLEGRO_COLOR colour);
+void filledEllipse(float cx, float cy, float rx, float ry, ALLEGRO_COLOR colour);
+// Four corners, each with its own colour, filled as one fan.
+void quad(const float xy[8], const ALLEGRO_COLOR colours[4]);
+
+} // namespace Draw

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <allegro5/allegro_audio.h>
+
+// The one sound layer: plays a sample once, or nothing at all where no audio is installed
+// (headless runs step the same code silently).
+namespace Sound {
+
+// gain 1 is full volume, pan -1 left to 1 right, speed 1 the recorded pitch.
+void play(ALLEGRO_SAMPLE* sample, float gain, float pan, float speed);
+
+} // namespace Sound
