@@ -1,0 +1,17 @@
+#pragma once
+
+// A position or a speed in screen pixels; y grows downward.
+struct Vec {
+    double x = 0;
+    double y = 0;
+    Vec() = default;
+    Vec(double x, double y) : x(x), y(y) {}
+};
+
+// Left and top edges inclusive, right and bottom exclusive.
+struct Rect {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Rect() = default;
+    Rect(double x1, double y1, double x2, double y2) : x1(x1), y1(y1), x2(x2), y2(y2) {}
+    bool contains(double px, double py) const { return x1 <= px && px < x2 && y1 <= py && py < y2; }
+};

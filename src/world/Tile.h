@@ -1,0 +1,43 @@
+#pragma once
+
+#include "world/Entity.h"
+
+class Level;
+class Sheet;
+
+// A wall or floor cell. Its type is also its switch group: a tile is solid and drawn only
+// while its type is present; an absent group shows as a faint outline of its shape.
+class Tile : public Entity {
+public:
+    static const int TYPES = 16;
+    static unsigned char sTypePresent[TYPES];  // 0-9 start present, 10-15 absent
+    // Whether tiles of a type are present; types beyond the table never are.
+    static bool present(int type);
+    static void setPresent(int type, bool on);  // channels beyond the table change nothing
+
+    enum Side { LEFT = 1, RIGHT = 2, TOP = 4, BOTTOM = 8 };
+
+    Sheet* sheet;
+    int type;
+    Level* level;
+    int mask = 0;  // the sides that border a different cell
+    int col;
+    int row;
+
+    Tile(int type, Level* level, int col, int row);
+
+    const char* code() override { return "tl"; }
+    const int* indices() override;
+    int order(int index) override;
+    void render() override;
+    void save(FILE* file) override;
+    void load(FILE* file) override;
+    Entity* clone() override { return new Tile(type, nullptr, col, row); }
+    std::string edString() override;
+
+    bool differs(int col, int row);
+    void setup();
+
+private:
+    void drawEdges(float outlineAlpha, float bevelAlpha);
+};

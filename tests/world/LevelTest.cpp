@@ -1,0 +1,199 @@
+#include "assets/Draw.h"
+#include "core/Game.h"
+#include "support/AllegroFixture.h"
+#include "support/TestEntities.h"
+#include "world/Level.h"
+#include "world/Physics.h"
+#include "world/Tile.h"
+#include "world/World.h"
+
+namespace {
+
+// A running game whose grid is built from (type, col, row) triples through the world, as a
+// play state does.
+struct LevelTest : AllegroTest {
+    World world;
+    Game* game = nullptr;
+
+    void SetUp() override {
+        AllegroTest::SetUp();
+        provideTileSheet(scratchFolder());
+        for (int t = 0; t < Tile::TYPES; ++t)
+            Tile::sTypePresent[t] = t < 10;
+        game = new Game();
+    }
+    void TearDown() override {
+        delete game;
+        AllegroTest::TearDown();
+    }
+    void build(std::initializer_list<std::array<int, 3>> tiles) {
+        for (auto [type, col, row] : tiles)
+            world.add(new Tile(type, nullptr, col, row));
+        world.reindex();
+        game->level->addTiles(&world);
+        world.reindex();
+    }
+    Tile* at(int col, int row) { return game->level->tile(col, row); }
+};
+
+TEST_F(LevelTest, IsolatedTileBordersOnAllFourSides) {
+    build({{0, 5, 5}});
+    EXPECT_EQ(at(5, 5)->mask, 15);
+    EXPECT_EQ(at(5, 5)->level, game->level);
+}
+
+TEST_F(LevelTest, NeighboursOfOneTypeShareNoBorderAndOfTwoTypesBothDrawIt) {
+    build({{0, 5, 5}, {0, 6, 5}, {1, 7, 5}});
+    EXPECT_EQ(at(5, 5)->mask, Tile::LEFT | Tile::TOP | Tile::BOTTOM);
+    EXPECT_EQ(at(6, 5)->mask, Tile::RIGHT | Tile::TOP | Tile::BOTTOM);
+    EXPECT_EQ(at(7, 5)->mask, 15);
+}
+
+TEST_F(LevelTest, OutsideTheFieldCountsAsDifferent) {
+    build({{0, 0, 0}, {0, 1, 0}, {0, 0, 1}});
+    EXPECT_EQ(at(0, 0)->mask, Tile::LEFT | Tile::TOP);
+}
+
+TEST_F(LevelTest, TilesOutsideTheGridOrInAnOccupiedCellAreDiscarded) {
+    build({{0, 3, 3}, {1, 3, 3}, {0, 40, 2}, {0, 2, 30}});
+    EXPECT_EQ(at(3, 3)->type, 0) << "the first tile of a cell stays";
+    EXPECT_EQ(world.list(Tags::TILE).size(), 1u);
+    EXPECT_EQ(at(40, 2), nullptr);
+}
+
+TEST_F(LevelTest, ProbesTruncateTowardZero) {
+    build({{0, 0, 0}});
+    EXPECT_EQ(game->level->collision(Vec(-5, 10)), at(0, 0));
+    EXPECT_EQ(game->level->collision(Vec(-19.99, -19.99)), at(0, 0));
+    EXPECT_EQ(game->level->collision(Vec(-25, 10)), nullptr);
+    EXPECT_EQ(game->level->collision(Vec(20, 10)), nullptr);
+    EXPECT_EQ(game->level->collision(Vec(800, 590)), nullptr);
+    EXPECT_EQ(game->level->collision(Vec(1e9, -1e9)), nullptr);
+}
+
+TEST_F(LevelTest, AbsentTypesAreNotSolidAndKeepTheirMasks) {
+    build({{2, 4, 4}, {12, 8, 8}});
+    EXPECT_NE(game->level->collision(Vec(85, 85)), nullptr);
+    EXPECT_EQ(game->level->collision(Vec(165, 165)), nullptr) << "types 10-15 start absent";
+    Tile::setPresent(2, false);
+    EXPECT_EQ(game->level->collision(Vec(85, 85)), nullptr);
+    EXPECT_EQ(at(4, 4)->mask, 15);
+    Tile::setPresent(12, true);
+    EXPECT_NE(game->level->collision(Vec(165, 165)), nullptr);
+}
+
+TEST_F(LevelTest, TypesBeyondThePresenceTableAreNeverPresentAndNeverWritten) {
+    unsigned char before[Tile::TYPES];
+    std::copy(Tile::sTypePresent, Tile::sTypePresent + Tile::TYPES, before);
+    Tile::setPresent(16, true);
+    Tile::setPresent(-1, true);
+    Tile::setPresent(255, false);
+    EXPECT_TRUE(std::equal(before, before + Tile::TYPES, Tile::sTypePresent));
+    EXPECT_FALSE(Tile::present(16));
+    EXPECT_FALSE(Tile::present(-1));
+    build({{200, 1, 1}});
+    EXPECT_EQ(game->level->collision(Vec(25, 25)), nullptr);
+    target(800, 600, al_map_rgb(0, 0, 0));
+    at(1, 1)->render();  // draws only its ghost outline: no frame 200
+}
+
+TEST_F(LevelTest, GarbageCountIsTakenWithTheTiles) {
+    build({{0, 1, 1}});
+    EXPECT_EQ(game->level->garbageCount, 0);
+}
+
+TEST_F(LevelTest, PresentTileDrawsFrameOutlinesHighlightAndShade) {
+    build({{3, 2, 2}});
+    ALLEGRO_BITMAP* canvas = target(100, 100, al_map_rgb(0, 0, 0));
+    at(2, 2)->render();
+    expectPixel(canvas, 40, 50, 0, 0, 0);             // left outline
+    expectPixel(canvas, 59, 50, 0, 0, 0);             // right outline
+    expectPixel(canvas, 50, 40, 0, 0, 0);             // top outline
+    expectPixel(canvas, 50, 59, 0, 0, 0);             // bottom outline
+    expectPixel(canvas, 50, 50, 100, 30, 50);         // the frame itself, type 3
+    expectPixel(canvas, 50, 43, 139, 86, 101, 2);     // white highlight at 0.25
+    expectPixel(canvas, 50, 55, 75, 23, 38, 2);       // black shade at 0.25
+}
+
+TEST_F(LevelTest, AbsentTileDrawsOnlyAGhostOutline) {
+    build({{12, 2, 2}});
+    ALLEGRO_BITMAP* canvas = target(100, 100, al_map_rgb(200, 200, 200));
+    at(2, 2)->render();
+    expectPixel(canvas, 50, 50, 200, 200, 200);  // no frame
+    expectPixel(canvas, 40, 50, 100, 100, 100, 2);
+    expectPixel(canvas, 50, 59, 88, 88, 88, 3);  // shade 0.12 then outline 0.5
+}
+
+TEST_F(LevelTest, BodyRestingOnAFloorCollidesOnlyWhenSunkMoreThanAPixel) {
+    build({{0, 5, 6}});
+    Body avatar;
+    avatar.box = Rect(1, 2, 19, 20);
+    avatar.setPos(Vec(100, 100));
+    EXPECT_EQ(Physics::collisions(&avatar).side, Collision::NONE);
+    EXPECT_EQ(Physics::collisions(&avatar).depth, 0);
+    avatar.setY(101);
+    EXPECT_EQ(Physics::collisions(&avatar).side, Collision::NONE) << "one pixel is ignored";
+    avatar.setY(101.5);
+    Collision c = Physics::collisions(&avatar);
+    EXPECT_EQ(c.side, Collision::BELOW);
+    EXPECT_DOUBLE_EQ(c.depth, 1.5);
+    EXPECT_EQ(c.other, at(5, 6));
+    Physics::eject(&avatar, c);
+    EXPECT_DOUBLE_EQ(avatar.y(), 100);
+}
+
+TEST_F(LevelTest, ShallowestOverlapWins) {
+    build({{0, 4, 6}, {0, 5, 6}, {0, 4, 5}});
+    Body body;
+    body.box = Rect(0, 0, 20, 20);
+    body.setPos(Vec(97, 102));  // 3 px into the wall on its left, 2 px into the floor
+    Collision c = Physics::collisions(&body);
+    EXPECT_EQ(c.side, Collision::BELOW);
+    EXPECT_DOUBLE_EQ(c.depth, 2);
+    Physics::eject(&body, c);
+    c = Physics::collisions(&body);
+    EXPECT_EQ(c.side, Collision::LEFT);
+    EXPECT_DOUBLE_EQ(c.depth, 3);
+    Physics::eject(&body, c);
+    EXPECT_DOUBLE_EQ(body.x(), 100);
+}
+
+TEST_F(LevelTest, EachSidePushesTheRightWay) {
+    build({{0, 5, 3}, {0, 7, 5}, {0, 5, 7}, {0, 3, 5}});
+    Body body;
+    body.box = Rect(0, 0, 20, 20);
+    struct Case {
+        double x, y;
+        int side;
+        double ex, ey;
+    } cases[] = {{100, 75, Collision::ABOVE, 100, 80},
+                 {125, 100, Collision::RIGHT, 120, 100},
+                 {100, 125, Collision::BELOW, 100, 120},
+                 {75, 100, Collision::LEFT, 80, 100}};
+    for (const Case& k : cases) {
+        body.setPos(Vec(k.x, k.y));
+        Collision c = Physics::collisions(&body);
+        EXPECT_EQ(c.side, k.side);
+        Physics::eject(&body, c);
+        EXPECT_DOUBLE_EQ(body.x(), k.ex);
+        EXPECT_DOUBLE_EQ(body.y(), k.ey);
+    }
+}
+
+TEST_F(LevelTest, BoxesTouchingEdgeToEdgeDoNotCollide) {
+    build({{0, 6, 5}});
+    Body body;
+    body.box = Rect(0, 0, 20, 20);
+    body.setPos(Vec(100, 100));  // right edge exactly on the tile's left edge
+    EXPECT_EQ(Physics::collisions(&body).side, Collision::NONE);
+}
+
+TEST_F(LevelTest, AbsentTilesDoNotStopBodies) {
+    build({{11, 5, 6}});
+    Body body;
+    body.box = Rect(0, 0, 20, 20);
+    body.setPos(Vec(100, 110));
+    EXPECT_EQ(Physics::collisions(&body).side, Collision::NONE);
+}
+
+} // namespace
