@@ -1,6 +1,7 @@
 #include "assets/Theme.h"
 #include "core/AppState.h"
 #include "core/Startup.h"
+#include "music/a5play.h"
 #include "progress/Config.h"
 
 int main(int argc, char** argv) {
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
         title.run(nullptr);
         Config::get().save();
     }
+    // The render thread must be gone before the exit handlers take the audio system down.
+    al_stop_module();
     al_destroy_display(display);
     return 0;
 }
