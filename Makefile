@@ -10,7 +10,7 @@ TEST_PACKAGES  = googletest libgtest-dev xvfb xdotool x11-utils clang
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test build deps test-deps clean
+.PHONY: play test build deps test-deps contact-sheet clean
 
 play: deps build
 	cd $(RUN_DIR) && ./sorrelmoor
@@ -22,10 +22,18 @@ build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
+# Redraws docs/contact-sheet.png from the current media.
+contact-sheet: deps build
+	cmake --build $(BUILD) --target contact-sheet
+
 deps:
 	@tools/install-packages $(BUILD_PACKAGES)
 
-test-deps:
+test-# Redraws docs/contact-sheet.png from the current media.
+contact-sheet: deps build
+	cmake --build $(BUILD) --target contact-sheet
+
+deps:
 	@tools/install-packages $(TEST_PACKAGES)
 
 clean:
