@@ -6,20 +6,20 @@
 char* SPrintF::buffer = nullptr;
 int SPrintF::bufSize = 1024;
 
-std::string SPrintF::format(const std::string& format, ...) {
+std::string SPrintF::format(const char* format, ...) {
     if (!buffer)
         buffer = new char[bufSize];
     va_list args;
     va_start(args, format);
     va_list retry;
     va_copy(retry, args);
-    int needed = std::vsnprintf(buffer, bufSize, format.c_str(), args) + 1;
+    int needed = std::vsnprintf(buffer, bufSize, format, args) + 1;
     va_end(args);
     if (needed > bufSize) {
         delete[] buffer;
         bufSize = needed;
         buffer = new char[bufSize];
-        std::vsnprintf(buffer, bufSize, format.c_str(), retry);
+        std::vsnprintf(buffer, bufSize, format, retry);
     }
     va_end(retry);
     return std::string(buffer);
