@@ -6,11 +6,12 @@ RUN_DIR   = $(BUILD)/run
 BUILD_PACKAGES = cmake g++ make pkg-config \
   liballegro5-dev liballegro-audio5-dev liballegro-acodec5-dev \
   liballegro-ttf5-dev liballegro-image5-dev libdumb1-dev fonts-dejavu-core
-TEST_PACKAGES  = googletest libgtest-dev xvfb xdotool x11-utils clang
+TEST_PACKAGES  = googletest libgtest-dev xvfb xdotool x11-utils clang libclang-rt-14-dev
+FUZZ_SECONDS  ?= 330
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test build deps test-deps contact-sheet clean
+.PHONY: play test build fuzz deps test-deps contact-sheet clean
 
 play: deps build
 	cd $(RUN_DIR) && ./sorrelmoor
@@ -22,6 +23,13 @@ build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
+# Each fuzz target for FUZZ_SECONDS, built with clang beside the ordinary build (whose media it reads).
+fuzz: deps test-deps build
+	cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORRELMOOR_FUZZ=ON \
+	  -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz-targets
+	tools/run-fuzz $(BUILD)-fuzz $(RUN_DIR) $(FUZZ_SECONDS)
+
 # Redraws docs/contact-sheet.png from the current media.
 contact-sheet: deps build
 	cmake --build $(BUILD) --target contact-sheet
@@ -29,7 +37,14 @@ contact-sheet: deps build
 deps:
 	@tools/install-packages $(BUILD_PACKAGES)
 
-test-# Redraws docs/contact-sheet.png from the current media.
+test-# Each fuzz target for FUZZ_SECONDS, built with clang beside the ordinary build (whose media it reads).
+fuzz: deps test-deps build
+	cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORRELMOOR_FUZZ=ON \
+	  -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz-targets
+	tools/run-fuzz $(BUILD)-fuzz $(RUN_DIR) $(FUZZ_SECONDS)
+
+# Redraws docs/contact-sheet.png from the current media.
 contact-sheet: deps build
 	cmake --build $(BUILD) --target contact-sheet
 

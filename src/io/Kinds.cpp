@@ -10,18 +10,18 @@ Entity* newTile() {
 
 // Tiles are drawn in the map by their type's symbol, so their own symbol is unused.
 const Kind KINDS[] = {
-    {"tl", "tile", Kind::BYTE, 0, 0, newTile},
-    {"ct", "container", Kind::BYTE, 0, 0, nullptr},
-    {"gb", "bag", Kind::NONE, 'b', 0, nullptr},
-    {"av", "avatar", Kind::NONE, '@', 0, nullptr},
-    {"ms", "sign", Kind::TEXT, 0, 0, nullptr},
-    {"lg", "garbage", Kind::NONE, '*', 0, nullptr},
-    {"vr", "lever", Kind::CHANNEL, 0, 0, nullptr},
-    {"sp", "spikes", Kind::NONE, '^', 0, nullptr},
-    {"ff", "forcefield", Kind::FLAG, '-', '|', nullptr},
-    {"pr", "presspad", Kind::CHANNEL, 0, 0, nullptr},
-    {"bd", "baddie", Kind::FLAG, 't', 'f', nullptr},
-    {"fw", "fireworks", Kind::NONE, '!', 0, nullptr},
+    {"tl", "tile", Kind::BYTE, 0, 0, {}, newTile},
+    {"ct", "container", Kind::BYTE, 0, 0, {}, nullptr},
+    {"gb", "bag", Kind::NONE, 'b', 0, {}, nullptr},
+    {"av", "avatar", Kind::NONE, '@', 0, {}, nullptr},
+    {"ms", "sign", Kind::TEXT, 0, 0, {}, nullptr},
+    {"lg", "garbage", Kind::NONE, '*', 0, {}, nullptr},
+    {"vr", "lever", Kind::CHANNEL, 0, 0, {"off", "on"}, nullptr},
+    {"sp", "spikes", Kind::NONE, '^', 0, {}, nullptr},
+    {"ff", "forcefield", Kind::FLAG, '-', '|', {"horizontal", "vertical"}, nullptr},
+    {"pr", "presspad", Kind::CHANNEL, 0, 0, {"off", "on"}, nullptr},
+    {"bd", "baddie", Kind::FLAG, 't', 'f', {"tame", "feral"}, nullptr},
+    {"fw", "fireworks", Kind::NONE, '!', 0, {}, nullptr},
 };
 
 const Kind* const ALL[] = {&KINDS[0], &KINDS[1], &KINDS[2], &KINDS[3], &KINDS[4],  &KINDS[5], &KINDS[6],

@@ -21,6 +21,7 @@ struct Kind {
     Payload payload;
     char symbol;          // in the text form's map, or 0: only in the list
     char flaggedSymbol;   // the map symbol when the flag is set, or 0
+    const char* flagWords[2];  // the flag's words in the list, clear then set; null when no flag
     Entity* (*prototype)();  // null until the kind's class lands
 
     int payloadBytes() const;  // fixed size, or -1 for text

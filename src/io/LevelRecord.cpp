@@ -2,10 +2,43 @@
 
 #include "io/Kinds.h"
 
-#include <cstring>
+#include <algorithm>
 
 bool LevelRecord::isSign() const {
     return kind->payload == Kind::TEXT;
+}
+
+char LevelRecord::mapSymbol() const {
+    switch (kind->payload) {
+    case Kind::BYTE:
+        return kind == Kinds::byCode("tl") ? Kinds::tileSymbol(value) : 0;
+    case Kind::NONE:
+        return kind->symbol;
+    case Kind::FLAG:
+        return value ? kind->flaggedSymbol : kind->symbol;
+    default:
+        return 0;
+    }
+}
+
+bool LevelRecord::fromMapSymbol(char symbol, int col, int row, LevelRecord& record) {
+    record = LevelRecord();
+    record.col = col;
+    record.row = row;
+    int type = Kinds::tileType(symbol);
+    if (type >= 0) {
+        record.kind = Kinds::byCode("tl");
+        record.value = type;
+        return true;
+    }
+    for (const Kind* const* kind = Kinds::all(); *kind; ++kind) {
+        if (symbol != 0 && ((*kind)->symbol == symbol || (*kind)->flaggedSymbol == symbol)) {
+            record.kind = *kind;
+            record.value = (*kind)->flaggedSymbol == symbol;
+            return true;
+        }
+    }
+    return false;
 }
 
 namespace LevelRecords {
@@ -92,6 +125,12 @@ std::vector<uint8_t> write(const std::vector<LevelRecord>& records) {
         }
     }
     return bytes;
+}
+
+void sortSigns(std::vector<LevelRecord>& signs) {
+    std::stable_sort(signs.begin(), signs.end(), [](const LevelRecord& a, const LevelRecord& b) {
+        return a.col != b.col ? a.col < b.col : a.row < b.row;
+    });
 }
 
 } // namespace LevelRecords

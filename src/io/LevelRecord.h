@@ -17,6 +17,10 @@ struct LevelRecord {
     std::string text;  // a sign's
 
     bool isSign() const;
+    // The record's character in the text form's map, or 0 when it must be listed with its values.
+    char mapSymbol() const;
+    // The record a map character stands for at a cell; false for '.' and unknown characters.
+    static bool fromMapSymbol(char symbol, int col, int row, LevelRecord& record);
 };
 
 namespace LevelRecords {
@@ -24,5 +28,7 @@ namespace LevelRecords {
 // False, with the reason, for an unknown code or a record cut off by the end of the bytes.
 bool parse(const std::vector<uint8_t>& bytes, std::vector<LevelRecord>& records, std::string& error);
 std::vector<uint8_t> write(const std::vector<LevelRecord>& records);
+// Signs by column, then row, as the game's writer orders them; equal places keep their order.
+void sortSigns(std::vector<LevelRecord>& signs);
 
 } // namespace LevelRecords
