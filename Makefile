@@ -2,16 +2,16 @@
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
 RUN_DIR   = $(BUILD)/run
+FUZZ_SECONDS ?= 330
 
 BUILD_PACKAGES = cmake g++ make pkg-config \
   liballegro5-dev liballegro-audio5-dev liballegro-acodec5-dev \
   liballegro-ttf5-dev liballegro-image5-dev libdumb1-dev fonts-dejavu-core
 TEST_PACKAGES  = googletest libgtest-dev xvfb xdotool x11-utils clang libclang-rt-14-dev
-FUZZ_SECONDS  ?= 330
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test build fuzz deps test-deps contact-sheet clean
+.PHONY: play test build fuzz contact-sheet deps test-deps clean
 
 play: deps build
 	cd $(RUN_DIR) && ./sorrelmoor
@@ -25,8 +25,7 @@ build:
 
 # Each fuzz target for FUZZ_SECONDS, built with clang beside the ordinary build (whose media it reads).
 fuzz: deps test-deps build
-	cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORRELMOOR_FUZZ=ON \
-	  -DCMAKE_CXX_COMPILER=clang++
+	cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORRELMOOR_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz-targets
 	tools/run-fuzz $(BUILD)-fuzz $(RUN_DIR) $(FUZZ_SECONDS)
 
@@ -37,19 +36,8 @@ contact-sheet: deps build
 deps:
 	@tools/install-packages $(BUILD_PACKAGES)
 
-test-# Each fuzz target for FUZZ_SECONDS, built with clang beside the ordinary build (whose media it reads).
-fuzz: deps test-deps build
-	cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORRELMOOR_FUZZ=ON \
-	  -DCMAKE_CXX_COMPILER=clang++
-	cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz-targets
-	tools/run-fuzz $(BUILD)-fuzz $(RUN_DIR) $(FUZZ_SECONDS)
-
-# Redraws docs/contact-sheet.png from the current media.
-contact-sheet: deps build
-	cmake --build $(BUILD) --target contact-sheet
-
-deps:
+test-deps:
 	@tools/install-packages $(TEST_PACKAGES)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD)-fuzz
