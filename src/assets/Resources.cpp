@@ -44,7 +44,12 @@ template <> Resource<ALLEGRO_BITMAP>::~Resource() {
     al_destroy_bitmap(asset);
 }
 
+// Headless runs (the simulator, the tests) have no audio system, so there is nothing to load
+// and nothing will ever play.
 template <> Resource<ALLEGRO_SAMPLE>::Resource(const std::string& name) : ResourceBase(name) {
+    asset = nullptr;
+    if (!al_is_audio_installed())
+        return;
     asset = al_load_sample(name.c_str());
     if (!asset) {
         asset = silentSample();

@@ -14,4 +14,6 @@ struct Rect {
     Rect() = default;
     Rect(double x1, double y1, double x2, double y2) : x1(x1), y1(y1), x2(x2), y2(y2) {}
     bool contains(double px, double py) const { return x1 <= px && px < x2 && y1 <= py && py < y2; }
+    // Boxes that only share an edge count as overlapping.
+    bool overlaps(const Rect& o) const { return x1 <= o.x2 && o.x1 <= x2 && y1 <= o.y2 && o.y1 <= y2; }
 };

@@ -29,8 +29,10 @@ void World::add(Entity* entity) {
     pendingAdd.push_back(entity);
 }
 
+// Two discards in one frame (two feral baddies on one bag) must not delete it twice.
 void World::remove(Entity* entity) {
-    pendingRemove.push_back(entity);
+    if (std::find(pendingRemove.begin(), pendingRemove.end(), entity) == pendingRemove.end())
+        pendingRemove.push_back(entity);
 }
 
 void World::reindex() {
