@@ -2,6 +2,8 @@
 
 #include "assets/Draw.h"
 #include "assets/Resources.h"
+#include "core/Random.h"
+#include "world/World.h"
 
 Particle::Particle(const char* imageFile, Vec position, Vec velocity, double life, double drag, int blend)
     : velocity(velocity), life(life), initialLife(life), drag(drag), blend(blend) {
@@ -31,4 +33,15 @@ void Particle::render() {
     Draw::setBlender(ALLEGRO_ADD, Draw::ALPHA, blend, al_map_rgba(255, 255, 255, alpha));
     Draw::bitmap(image, x(), y());
     Draw::setOrdinaryBlender();
+}
+
+// Each puff draws its offsets and its rising speed in this order.
+void Particle::puffAt(World* world, Vec position) {
+    for (int i = 0; i < 20; ++i) {
+        float r1 = randomFloat(-10, 10);
+        float r2 = randomFloat(-10, 10);
+        float r3 = randomFloat(-7, -15);
+        world->add(new Particle("media/puff.png", Vec(position.x + r1, position.y + r2), Vec(0, r3), 0.8, -0.02,
+                                Draw::INVERSE_ALPHA));
+    }
 }

@@ -21,4 +21,7 @@ public:
     int order(int index) override;
     void update(double dt) override;
     void render() override;
+
+    // The smoke of something destroyed: 20 grey puffs drifting up around a point.
+    static void puffAt(World* world, Vec position);
 };

@@ -1,0 +1,41 @@
+#include "entities/Bag.h"
+
+#include "assets/Draw.h"
+#include "assets/Resources.h"
+#include "core/Game.h"
+#include "world/Level.h"
+
+Bag::Bag() {
+    Resources::load(image, "media/bag.png");
+    setPos(Vec(400, 0));
+}
+
+const int* Bag::indices() {
+    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, Tags::POSI, Tags::GRBG, Tags::CARR, Tags::PRSS, 0};
+    return tags;
+}
+
+int Bag::order(int index) {
+    return index == Tags::RNDR ? 50 : Entity::order(index);
+}
+
+void Bag::update(double dt) {
+    settle();
+    if (state == RESTING && !supported()) {
+        state = AIRBORNE;
+        speed = Vec(0, 0);
+    }
+    if (state == AIRBORNE)
+        fall(dt);
+}
+
+// Any of the middle and the two quarter points of its bottom over a present tile holds it.
+bool Bag::supported() {
+    Level* level = Game::sGame->level;
+    return level->collision(Vec(x() + 10, y() + 21)) || level->collision(Vec(x() + 5, y() + 21)) ||
+           level->collision(Vec(x() + 15, y() + 21));
+}
+
+void Bag::render() {
+    Draw::bitmap(image, x(), y());
+}
