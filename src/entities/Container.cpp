@@ -1,0 +1,79 @@
+#include "entities/Container.h"
+
+#include "assets/Draw.h"
+#include "assets/Resources.h"
+#include "assets/Sound.h"
+#include "core/Random.h"
+#include "core/SPrintF.h"
+#include "entities/Carryable.h"
+#include "entities/Particle.h"
+#include "world/World.h"
+
+#include <vector>
+
+Container::Container(Vec position, int count) : count(count) {
+    setPos(position);
+    Resources::load(sheet, "media/contsheet.png");
+    Resources::load(font, "media/font.ttf");
+    Resources::load(swallowSound, "media/cont.wav");
+}
+
+const int* Container::indices() {
+    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, Tags::POSI, Tags::CONT, 0};
+    return tags;
+}
+
+int Container::order(int index) {
+    return index == Tags::RNDR ? 25 : Entity::order(index);
+}
+
+std::string Container::edString() {
+    return SPrintF::format("container(%d)", count);
+}
+
+void Container::save(FILE* file) {
+    Entity::save(file);
+    saveByte(file, count);
+}
+
+void Container::load(FILE* file) {
+    Entity::load(file);
+    count = loadByte(file);
+}
+
+// Only bags in flight go in: one resting in the mouth or held over it stays out.
+void Container::update(double) {
+    std::vector<Entity*> bags = world->list(Tags::GRBG);
+    for (Entity* bag : bags) {
+        if (count <= 0)
+            return;
+        Vec p = bag->pos();
+        bool flying = static_cast<Carryable*>(bag)->state == Carryable::AIRBORNE;
+        if (flying && bbox().contains(p.x + 10, p.y + 15))
+            swallow(bag);
+    }
+}
+
+void Container::swallow(Entity* bag) {
+    bag->discard();
+    count -= 1;
+    Sound::play(swallowSound, 1.0f, 0.5f, 1.0f);
+    for (int i = 0; i < 40; ++i) {
+        float dx = randomFloat(5, 35);
+        float dy = randomFloat(-5, 10);
+        float vy = randomFloat(-37, -75);
+        world->add(new Particle("media/glow.png", Vec(x() + dx, y() + dy), Vec(0, vy), 0.8, -0.02, Draw::ONE));
+    }
+}
+
+void Container::render() {
+    Draw::bitmap(sheet->frames[count == 0 ? 1 : 0], x(), y() - 8);
+    if (count == 0)
+        return;
+    std::string number = SPrintF::format("%d", count);
+    Draw::setBlender(ALLEGRO_ADD, Draw::ALPHA, Draw::INVERSE_ALPHA, al_map_rgb(0, 0, 0));
+    Draw::text(font, x() + 21, y() + 5, ALLEGRO_ALIGN_CENTRE, number);
+    Draw::setBlender(ALLEGRO_ADD, Draw::ALPHA, Draw::INVERSE_ALPHA, al_map_rgb(255, 255, 0));
+    Draw::text(font, x() + 20, y() + 4, ALLEGRO_ALIGN_CENTRE, number);
+    Draw::setOrdinaryBlender();
+}
