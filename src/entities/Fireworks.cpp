@@ -1,0 +1,50 @@
+#include "entities/Fireworks.h"
+
+#include "assets/Draw.h"
+#include "assets/Resources.h"
+#include "assets/Sound.h"
+#include "core/Random.h"
+#include "entities/Particle.h"
+#include "world/World.h"
+
+#include <cmath>
+
+namespace {
+
+const int SPARKS = 60;
+
+} // namespace
+
+Fireworks::Fireworks() {
+    Resources::load(bangSound, "media/land.wav");
+}
+
+const int* Fireworks::indices() {
+    static const int tags[] = {Tags::ENTT, Tags::DYNA, Tags::POSI, 0};
+    return tags;
+}
+
+int Fireworks::order(int index) {
+    return index == Tags::RNDR ? 90 : Entity::order(index);
+}
+
+// One chance in 51 per update, so bursts come more often at higher frame rates.
+void Fireworks::update(double) {
+    if (randomInt(0, 50) == 0)
+        burst();
+}
+
+// Each spark draws its angle, its speed and its two offsets in this order.
+void Fireworks::burst() {
+    if (!world)
+        return;
+    Sound::play(bangSound, 1.2f, 0.5f, 1.0f);
+    for (int i = 0; i < SPARKS; ++i) {
+        float angle = randomFloat(0, 6.28f);
+        float speed = randomFloat(215, 265);
+        float dx = randomFloat(-5, 5);
+        float dy = randomFloat(-5, 5);
+        world->add(new Particle("media/glow.png", Vec(x() + dx, y() + dy),
+                                Vec(speed * std::sin(angle), speed * std::cos(angle)), 0.4, 0.1, Draw::ONE));
+    }
+}

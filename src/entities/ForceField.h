@@ -1,0 +1,22 @@
+#pragma once
+
+#include "world/Entity.h"
+
+// A thin, static beam across one cell that kills the avatar on contact; bags and baddies
+// pass through it.
+class ForceField : public Entity {
+public:
+    bool vertical;  // top to bottom through the centre, else left to right
+
+    explicit ForceField(bool vertical);
+
+    const char* code() override { return "ff"; }
+    const int* indices() override;
+    int order(int index) override;
+    void update(double dt) override;
+    void render() override;
+    void save(FILE* file) override;
+    void load(FILE* file) override;
+    Entity* clone() override { return new ForceField(vertical); }
+    std::string edString() override;
+};

@@ -1,0 +1,87 @@
+#include "entities/Lever.h"
+
+#include "assets/Draw.h"
+#include "assets/Resources.h"
+#include "assets/Sound.h"
+#include "core/SPrintF.h"
+#include "world/Tile.h"
+#include "world/World.h"
+
+#include <algorithm>
+
+namespace {
+
+const int FRAME_OFF = 7;
+const int FRAME_ON = 8;
+
+} // namespace
+
+Lever::Lever(int channel, bool on) : channel(channel), on(on) {
+    Resources::load(sheet, "media/tilesheet.png");
+    Resources::load(switchSound, "media/switch.wav");
+}
+
+const int* Lever::indices() {
+    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, Tags::POSI, Tags::LEVR, 0};
+    return tags;
+}
+
+int Lever::order(int index) {
+    return index == Tags::RNDR ? 35 : Entity::order(index);
+}
+
+std::string Lever::edString() {
+    return SPrintF::format("lever(%d,%s)", channel, on ? "on" : "off");
+}
+
+void Lever::update(double) {
+    if (world) {
+        releaseIfHolderGone();
+        if (Entity* avatar = world->entity(Tags::AVAT))
+            touch(avatar);
+        for (Entity* bag : world->list(Tags::GRBG))
+            touch(bag);
+    }
+    Tile::setPresent(channel, on);
+}
+
+// A holder swallowed or destroyed while touching would otherwise keep the lever stuck for
+// the rest of the level. Only pointers are compared; the gone holder is never followed.
+void Lever::releaseIfHolderGone() {
+    if (!holder || holder == world->entity(Tags::AVAT))
+        return;
+    World::List& bags = world->list(Tags::GRBG);
+    if (std::find(bags.begin(), bags.end(), holder) == bags.end())
+        holder = nullptr;
+}
+
+// The touch point is the lever's centre; only a free lever flips.
+void Lever::touch(Entity* toucher) {
+    bool touching = toucher->bbox().contains(x() + 10, y() + 10);
+    if (touching && !holder) {
+        Sound::play(switchSound, 1.0f, 0.5f, 1.0f);
+        on = !on;
+        holder = toucher;
+    } else if (!touching && holder == toucher) {
+        holder = nullptr;
+    }
+}
+
+void Lever::render() {
+    int frame = on ? FRAME_ON : FRAME_OFF;
+    if (frame < static_cast<int>(sheet->frames.size()))
+        Draw::bitmap(sheet->frames[frame], x(), y());
+}
+
+void Lever::save(FILE* file) {
+    Entity::save(file);
+    saveByte(file, channel);
+    saveByte(file, on ? 1 : 0);
+}
+
+// A missing byte at the end of a file reads as off rather than as a stray "on".
+void Lever::load(FILE* file) {
+    Entity::load(file);
+    channel = loadByte(file);
+    on = loadByte(file) > 0;
+}

@@ -1,0 +1,70 @@
+#include "entities/PressPad.h"
+
+#include "assets/Draw.h"
+#include "assets/Resources.h"
+#include "assets/Sound.h"
+#include "core/SPrintF.h"
+#include "world/Tile.h"
+#include "world/World.h"
+
+namespace {
+
+const int FRAME_FREE = 9;
+const int FRAME_PRESSED = 10;
+
+} // namespace
+
+PressPad::PressPad(int channel, bool on) : channel(channel), on(on) {
+    Resources::load(sheet, "media/tilesheet.png");
+    Resources::load(switchSound, "media/switch.wav");
+}
+
+const int* PressPad::indices() {
+    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, Tags::POSI, Tags::PRPD, 0};
+    return tags;
+}
+
+int PressPad::order(int index) {
+    return index == Tags::RNDR ? 55 : Entity::order(index);
+}
+
+std::string PressPad::edString() {
+    return SPrintF::format("presspad(%d,%s)", channel, on ? "on" : "off");
+}
+
+void PressPad::update(double) {
+    pressed = false;
+    if (world)
+        for (Entity* entity : world->list(Tags::PRSS))
+            pressed = weighedDownBy(entity) || pressed;
+    Tile::setPresent(channel, pressed != on);
+    if (pressed != wasPressed)
+        Sound::play(switchSound, 1.0f, 0.5f, 1.0f);
+    wasPressed = pressed;
+}
+
+// Three points along the feet, one pixel above the bottom of the entity's cell.
+bool PressPad::weighedDownBy(Entity* entity) {
+    Vec p = entity->pos();
+    Rect pad = bbox();
+    return pad.contains(p.x + 10, p.y + 19) || pad.contains(p.x + 15, p.y + 19) || pad.contains(p.x + 5, p.y + 19);
+}
+
+void PressPad::render() {
+    int frame = pressed ? FRAME_PRESSED : FRAME_FREE;
+    if (frame < static_cast<int>(sheet->frames.size()))
+        Draw::bitmap(sheet->frames[frame], x(), y());
+}
+
+void PressPad::save(FILE* file) {
+    Entity::save(file);
+    saveByte(file, channel);
+    saveByte(file, on ? 1 : 0);
+}
+
+// A missing byte at the end of a file reads as off rather than as a stray "on".
+void PressPad::load(FILE* file) {
+    Entity::load(file);
+    channel = loadByte(file);
+    on = loadByte(file) > 0;
+}

@@ -1,0 +1,41 @@
+#include "entities/Spikes.h"
+
+#include "assets/Draw.h"
+#include "assets/Resources.h"
+#include "entities/Avatar.h"
+#include "world/World.h"
+
+namespace {
+
+const int FRAME = 5;
+
+} // namespace
+
+Spikes::Spikes() {
+    Resources::load(sheet, "media/tilesheet.png");
+}
+
+const int* Spikes::indices() {
+    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, Tags::POSI, 0};
+    return tags;
+}
+
+int Spikes::order(int index) {
+    return index == Tags::RNDR ? 60 : Entity::order(index);
+}
+
+// The left edge, the middle and the right edge of the kill line.
+void Spikes::update(double) {
+    Avatar* avatar = world ? static_cast<Avatar*>(world->entity(Tags::AVAT)) : nullptr;
+    if (!avatar)
+        return;
+    Rect box = avatar->bbox();
+    double line = y() + 18;
+    if (box.contains(x(), line) || box.contains(x() + 10, line) || box.contains(x() + 20, line))
+        avatar->die("ate some spiky death");
+}
+
+void Spikes::render() {
+    if (FRAME < static_cast<int>(sheet->frames.size()))
+        Draw::bitmap(sheet->frames[FRAME], x(), y());
+}
