@@ -1,5 +1,16 @@
 #include "io/Kinds.h"
 
+#include "entities/Avatar.h"
+#include "entities/Baddie.h"
+#include "entities/Bag.h"
+#include "entities/Container.h"
+#include "entities/Fireworks.h"
+#include "entities/ForceField.h"
+#include "entities/Garbage.h"
+#include "entities/Lever.h"
+#include "entities/Message.h"
+#include "entities/PressPad.h"
+#include "entities/Spikes.h"
 #include "world/Tile.h"
 
 namespace {
@@ -7,21 +18,54 @@ namespace {
 Entity* newTile() {
     return new Tile(0, nullptr, 0, 0);
 }
+Entity* newBag() {
+    return new Bag();
+}
+Entity* newAvatar() {
+    return new Avatar();
+}
+Entity* newBaddie() {
+    return new Baddie(false);
+}
+Entity* newContainer() {
+    return new Container(Vec(0, 0), 1);
+}
+Entity* newSign() {
+    return new Message("");
+}
+Entity* newGarbage() {
+    return new Garbage();
+}
+Entity* newLever() {
+    return new Lever(0, false);
+}
+Entity* newSpikes() {
+    return new Spikes();
+}
+Entity* newForceField() {
+    return new ForceField(true);
+}
+Entity* newPressPad() {
+    return new PressPad(0, false);
+}
+Entity* newFireworks() {
+    return new Fireworks();
+}
 
 // Tiles are drawn in the map by their type's symbol, so their own symbol is unused.
 const Kind KINDS[] = {
     {"tl", "tile", Kind::BYTE, 0, 0, {}, newTile},
-    {"ct", "container", Kind::BYTE, 0, 0, {}, nullptr},
-    {"gb", "bag", Kind::NONE, 'b', 0, {}, nullptr},
-    {"av", "avatar", Kind::NONE, '@', 0, {}, nullptr},
-    {"ms", "sign", Kind::TEXT, 0, 0, {}, nullptr},
-    {"lg", "garbage", Kind::NONE, '*', 0, {}, nullptr},
-    {"vr", "lever", Kind::CHANNEL, 0, 0, {"off", "on"}, nullptr},
-    {"sp", "spikes", Kind::NONE, '^', 0, {}, nullptr},
-    {"ff", "forcefield", Kind::FLAG, '-', '|', {"horizontal", "vertical"}, nullptr},
-    {"pr", "presspad", Kind::CHANNEL, 0, 0, {"off", "on"}, nullptr},
-    {"bd", "baddie", Kind::FLAG, 't', 'f', {"tame", "feral"}, nullptr},
-    {"fw", "fireworks", Kind::NONE, '!', 0, {}, nullptr},
+    {"ct", "container", Kind::BYTE, 0, 0, {}, newContainer},
+    {"gb", "bag", Kind::NONE, 'b', 0, {}, newBag},
+    {"av", "avatar", Kind::NONE, '@', 0, {}, newAvatar},
+    {"ms", "sign", Kind::TEXT, 0, 0, {}, newSign},
+    {"lg", "garbage", Kind::NONE, '*', 0, {}, newGarbage},
+    {"vr", "lever", Kind::CHANNEL, 0, 0, {"off", "on"}, newLever},
+    {"sp", "spikes", Kind::NONE, '^', 0, {}, newSpikes},
+    {"ff", "forcefield", Kind::FLAG, '-', '|', {"horizontal", "vertical"}, newForceField},
+    {"pr", "presspad", Kind::CHANNEL, 0, 0, {"off", "on"}, newPressPad},
+    {"bd", "baddie", Kind::FLAG, 't', 'f', {"tame", "feral"}, newBaddie},
+    {"fw", "fireworks", Kind::NONE, '!', 0, {}, newFireworks},
 };
 
 const Kind* const ALL[] = {&KINDS[0], &KINDS[1], &KINDS[2], &KINDS[3], &KINDS[4],  &KINDS[5], &KINDS[6],

@@ -1,0 +1,80 @@
+// sorrelmoor-sim LEVEL.lv SCRIPT [--trace]
+// Steps the level at 0.017 s with the script's keys and no display or sound, then prints
+// how the attempt ended; --trace prints the avatar every step.
+#include "assets/Draw.h"
+#include "assets/Theme.h"
+#include "entities/Avatar.h"
+#include "progress/AtomicFile.h"
+#include "states/ScriptedPlay.h"
+
+#include <allegro5/allegro_font.h>
+#include <allegro5/allegro_image.h>
+#include <allegro5/allegro_ttf.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const STATE_NAMES[] = {"standing", "running", "airborne", "ducking"};
+
+void trace(LevelSession& session, int step) {
+    Avatar* avatar = session.avatar();
+    if (!avatar)
+        return;
+    std::printf("%5d  x %8.3f  y %8.3f  vx %8.3f  vy %8.3f  %s\n", step, avatar->x(), avatar->y(),
+                avatar->velocity.x, avatar->velocity.y, STATE_NAMES[avatar->state]);
+}
+
+void report(const ScriptedPlay::Outcome& outcome) {
+    if (outcome.status == Avatar::WON)
+        std::printf("won\n");
+    else if (outcome.status == Avatar::DEAD)
+        std::printf("dead: you %s\n", outcome.reason.c_str());
+    else
+        std::printf("still playing\n");
+    std::printf("time %.3f s (%d steps)\n", outcome.elapsed, outcome.steps);
+    std::printf("loose garbage %d of %d\n", outcome.garbage, outcome.garbageTotal);
+    std::printf("jumps %d, double jumps %d, throws %d\n", outcome.jumps, outcome.doubleJumps, outcome.throws);
+}
+
+bool readScript(const char* path, InputScript& script) {
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (!AtomicFile::read(path, bytes)) {
+        std::fprintf(stderr, "sorrelmoor-sim: cannot open %s\n", path);
+        return false;
+    }
+    if (!script.parse(std::string(bytes.begin(), bytes.end()), error)) {
+        std::fprintf(stderr, "sorrelmoor-sim: %s: %s\n", path, error.c_str());
+        return false;
+    }
+    return true;
+}
+
+void startHeadless() {
+    al_init();
+    al_init_image_addon();
+    al_init_font_addon();
+    al_init_ttf_addon();
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    Draw::init();
+    Theme::initialize();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    bool tracing = argc == 4 && std::strcmp(argv[3], "--trace") == 0;
+    if (argc != 3 && !tracing) {
+        std::fprintf(stderr, "usage: sorrelmoor-sim LEVEL.lv SCRIPT [--trace]\n");
+        return 2;
+    }
+    InputScript script;
+    if (!readScript(argv[2], script))
+        return 2;
+    startHeadless();
+    ScriptedPlay play(argv[1], script);
+    report(play.play(0, tracing ? trace : std::function<void(LevelSession&, int)>()));
+    return 0;
+}
