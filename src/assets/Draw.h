@@ -9,7 +9,7 @@
 // everything drawn after it is set: bitmaps, text and primitives alike.
 namespace Draw {
 
-enum Factor { ONE = ALLEGRO_ONE, ALPHA = ALLEGRO_ALPHA, INVERSE_ALPHA = ALLEGRO_INVERSE_ALPHA };
+enum Factor { ZERO = ALLEGRO_ZERO, ONE = ALLEGRO_ONE, ALPHA = ALLEGRO_ALPHA, INVERSE_ALPHA = ALLEGRO_INVERSE_ALPHA };
 
 // Loading without premultiplied alpha and the ordinary blender with a white tint; once, after
 // the library starts.

@@ -25,6 +25,11 @@ void Tile::setPresent(int type, bool on) {
         sTypePresent[type] = on ? 1 : 0;
 }
 
+void Tile::restoreGroups() {
+    for (int type = 0; type < 10; ++type)
+        setPresent(type, true);
+}
+
 Tile::Tile(int type, Level* level, int col, int row) : type(type), level(level), col(col), row(row) {
     setPos(Vec(col * 20.0, row * 20.0));
     Resources::load(sheet, "media/tilesheet.png");

@@ -14,6 +14,8 @@ public:
     // Whether tiles of a type are present; types beyond the table never are.
     static bool present(int type);
     static void setPresent(int type, bool on);  // channels beyond the table change nothing
+    // Groups 0-9 present again, as every screen leaves them after a level; 10-15 stay.
+    static void restoreGroups();
 
     enum Side { LEFT = 1, RIGHT = 2, TOP = 4, BOTTOM = 8 };
 

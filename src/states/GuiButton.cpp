@@ -1,0 +1,69 @@
+#include "states/GuiButton.h"
+
+#include "assets/Draw.h"
+#include "assets/Resources.h"
+#include "assets/Sound.h"
+#include "core/AppState.h"
+#include "input/Controls.h"
+
+namespace {
+
+int alphaOf(GuiButton::State state) {
+    switch (state) {
+    case GuiButton::DISABLED:
+        return 64;
+    case GuiButton::HOVERED:
+        return 255;
+    default:
+        return 192;
+    }
+}
+
+} // namespace
+
+GuiButton::GuiButton(Rect rectangle, const std::string& label, bool enabled)
+    : rectangle(rectangle), enabled(enabled), label(label) {
+    Resources::load(font, "media/font.ttf");
+    Resources::load(clickSound, "media/land.wav");
+}
+
+const int* GuiButton::indices() {
+    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, 0};
+    return tags;
+}
+
+int GuiButton::order(int index) {
+    return index == Tags::RNDR ? 99 : Entity::order(index);
+}
+
+void GuiButton::update(double) {
+    if (!enabled) {
+        setState(DISABLED);
+        return;
+    }
+    ALLEGRO_MOUSE_STATE* mouse = AppStateBase::sCurrent->mouseState();
+    if (!rectangle.contains(mouse->x, mouse->y)) {
+        setState(NORMAL);
+        return;
+    }
+    setState(HOVERED);
+    if (Controls::get().click->on()) {
+        clicked = true;
+        Sound::play(clickSound, 1.0f, 0.5f, 1.0f);
+    }
+}
+
+void GuiButton::render() {
+    const Rect& r = rectangle;
+    Draw::setBlender(ALLEGRO_ADD, Draw::ALPHA, Draw::INVERSE_ALPHA, al_map_rgba(255, 255, 255, alphaOf(state)));
+    Draw::filledRectangle(r.x1, r.y1, r.x2, r.y2, al_map_rgb(48, 48, 64));
+    Draw::rectangle(r.x1, r.y1, r.x2, r.y2, al_map_rgb(0, 0, 0), 2);
+    Draw::setOrdinaryBlender();
+    Draw::text(font, (r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2 - 7, ALLEGRO_ALIGN_CENTRE, label);
+}
+
+bool GuiButton::takeClick() {
+    bool was = clicked;
+    clicked = false;
+    return was;
+}

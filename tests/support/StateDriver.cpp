@@ -1,0 +1,53 @@
+#include "support/StateDriver.h"
+
+#include "assets/Theme.h"
+#include "input/SyntheticInput.h"
+#include "music/a5play.h"
+
+#include <allegro5/allegro_audio.h>
+#include "progress/Config.h"
+#include "support/Scenario.h"
+
+void StateTest::SetUpTestSuite() {
+    AllegroTest::SetUpTestSuite();
+    ASSERT_TRUE(al_install_audio()) << "the test runner provides a silent sound device";
+    al_reserve_samples(16);
+    al_init_dumb_addon(1);
+    Theme::initialize();
+}
+
+void StateTest::SetUp() {
+    AllegroTest::SetUp();
+    Config& config = Config::get();
+    savedProgressPath = config.path;
+    progressFile = scratchFolder() + "/sorrelmoor.dat";
+    config.path = progressFile;
+    config.levels.clear();
+    config.deaths = 0;
+    config.initialize(3);
+}
+
+void StateTest::TearDown() {
+    Config::get().path = savedProgressPath;
+    Config::get().levels.clear();
+    AppStateBase::sCurrent = nullptr;
+    al_stop_module();
+    AllegroTest::TearDown();
+}
+
+void StateTest::frame(AppState<int>& state, std::initializer_list<int> keys, double dt) {
+    SyntheticInput::clear(state.keyboard);
+    for (int key : keys)
+        SyntheticInput::setKey(state.keyboard, key, true);
+    AppStateBase::sCurrent = &state;
+    Switch::updatePrimaries();
+    state.update(dt);
+}
+
+std::string StateTest::levelFile(const std::vector<std::string>& rows, const std::string& objects) {
+    static int made = 0;
+    Scenario scenario(scratchFolder(), rows, objects);
+    std::string path = scratchFolder() + "/level" + std::to_string(++made) + ".lv";
+    std::rename(scenario.levelFile.c_str(), path.c_str());
+    return path;
+}
