@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/AppState.h"
+#include "states/LevelSession.h"
+
+#include <allegro5/allegro.h>
+
+class PopUp;
+
+// One attempt at a level on screen: the session stepped every frame, the death or completion
+// summary, the completion zoom towards the avatar, and the player's choice as the result.
+class PlayState : public AppState<int> {
+public:
+    enum Choice { MENU = 0, RETRY = 1, NEXT = 2 };
+    static const int TITLE_OR_TEST = -1;
+    static const int VICTORY = -2;
+
+    int levelNumber;  // record index of a numbered level, else TITLE_OR_TEST or VICTORY
+    LevelSession session;
+    double zoom = 1.0;
+    PopUp* popUp = nullptr;  // owned; the summary once the attempt is decided
+
+    PlayState(int level, const char* file);
+    ~PlayState() override;
+
+    void update(double dt) override;
+    void render(ALLEGRO_DISPLAY* display) override;
+    bool quitRequested() override;
+
+    // The part of the screen the zoom magnifies: towards the avatar and kept on the screen.
+    static Rect zoomWindow(double zoom, Vec avatar);
+
+private:
+    void startVictory();
+    void complete();
+    void showDeath(const std::string& reason);
+    void show(PopUp* panel);
+    void magnify();
+    void finish(int choice);
+    bool numbered() const { return levelNumber >= 0; }
+
+    ALLEGRO_BITMAP* screenCopy = nullptr;  // one for the whole zoom, made when first needed
+};

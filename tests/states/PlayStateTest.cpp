@@ -1,0 +1,180 @@
+#include "assets/Theme.h"
+#include "core/Game.h"
+#include "entities/Avatar.h"
+#include "entities/PopUp.h"
+#include "progress/Config.h"
+#include "states/GuiText.h"
+#include "states/PlayState.h"
+#include "support/StateDriver.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+const std::string FLOOR(40, '0');
+
+struct PlayStateTest : StateTest {
+    // An avatar on the floor; a container needing no bags completes the level at once.
+    std::string level(const std::string& row24, const std::string& objects) {
+        std::vector<std::string> rows(30);
+        rows[24] = row24;
+        rows[25] = FLOOR;
+        return levelFile(rows, objects);
+    }
+    std::string completing(const std::string& row24 = "..........@") { return level(row24, "container 20 24 0\n"); }
+    static std::string value(PlayState& play, size_t line) { return play.popUp->lines.at(line).value; }
+    static std::string label(PlayState& play, size_t line) { return play.popUp->lines.at(line).label; }
+};
+
+bool fileExists(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file)
+        std::fclose(file);
+    return file != nullptr;
+}
+
+TEST_F(PlayStateTest, ACompletionIsRecordedOnceAndSummarisedWithBothCrowns) {
+    PlayState play(0, completing().c_str());
+    frame(play);
+    ASSERT_NE(play.popUp, nullptr);
+    EXPECT_TRUE(play.popUp->visible);
+    LevelInfo& record = Config::get().levels[0];
+    EXPECT_TRUE(record.completed && record.goldenCrown && record.silverCrown);
+    EXPECT_DOUBLE_EQ(record.bestTime, 0.017);
+    ASSERT_EQ(play.popUp->lines.size(), 14u);
+    EXPECT_EQ(label(play, 0), "You have completed the level!");
+    EXPECT_EQ(value(play, 2), "0%");  // no loose garbage at all still earns the golden crown
+    EXPECT_EQ(value(play, 3), "0.02s");
+    EXPECT_EQ(value(play, 4), "15.00s");
+    EXPECT_EQ(value(play, 10), " ");
+    EXPECT_EQ(label(play, 11), "And all that under the target time, well done! Silver crown awarded!");
+    EXPECT_EQ(value(play, 13), "ESC - back to menu");
+    std::remove(progressFile.c_str());
+    PopUp* panel = play.popUp;
+    for (int i = 0; i < 30; ++i)
+        frame(play);
+    EXPECT_EQ(play.popUp, panel);
+    EXPECT_FALSE(fileExists(progressFile));  // not written a second time
+    EXPECT_EQ(play.done, 0);
+}
+
+TEST_F(PlayStateTest, MissingLooseGarbageCostsBothCrownLines) {
+    PlayState play(0, level("..........@.......*", "container 30 24 0\n").c_str());
+    frame(play);
+    ASSERT_NE(play.popUp, nullptr);
+    EXPECT_EQ(value(play, 2), "0%");
+    EXPECT_EQ(label(play, 10), "Try to get all the loose garbage on a level to earn a golden crown.");
+    EXPECT_EQ(value(play, 10), "");
+    EXPECT_EQ(label(play, 11), "If you do this under the target time, you will get a silver crown as well.");
+    EXPECT_FALSE(Config::get().levels[0].goldenCrown);
+    EXPECT_TRUE(Config::get().levels[0].completed);
+}
+
+TEST_F(PlayStateTest, ACompletionOutsideTheNumberedLevelsRecordsNothingAndHasNoTarget) {
+    for (int number : {PlayState::TITLE_OR_TEST, PlayState::VICTORY}) {
+        PlayState play(number, completing().c_str());
+        frame(play);
+        ASSERT_NE(play.popUp, nullptr);
+        EXPECT_EQ(value(play, 4), "");
+        EXPECT_EQ(value(play, 11), "");
+    }
+    EXPECT_EQ(Config::get().completions(), 0);
+    EXPECT_FALSE(fileExists(progressFile));
+}
+
+TEST_F(PlayStateTest, DeathShowsTheReasonAndTheDeathCount) {
+    PlayState play(1, level("..........@^", "").c_str());
+    for (int i = 0; i < 40 && !play.popUp; ++i)
+        frame(play, {ALLEGRO_KEY_RIGHT});
+    ASSERT_NE(play.popUp, nullptr);
+    EXPECT_EQ(label(play, 0), "You ate some spiky death.");
+    EXPECT_EQ(value(play, 2), std::to_string(Config::get().deaths));
+    EXPECT_GE(Config::get().deaths, 1);
+    EXPECT_EQ(label(play, 5), "SPACE, R - retry");
+    frame(play, {ALLEGRO_KEY_SPACE});
+    EXPECT_EQ(play.done, 1);
+    EXPECT_EQ(play.result, PlayState::RETRY);
+}
+
+TEST_F(PlayStateTest, KeysDecideTheResultInTheirOrder) {
+    std::string still = level("..........@", "");
+    {
+        PlayState play(0, still.c_str());
+        frame(play, {ALLEGRO_KEY_SPACE});
+        EXPECT_EQ(play.done, 0);  // nothing is decided yet
+        frame(play, {ALLEGRO_KEY_ESCAPE, ALLEGRO_KEY_R});
+        EXPECT_EQ(play.done, 1);
+        EXPECT_EQ(play.result, PlayState::RETRY);
+    }
+    {
+        PlayState play(0, still.c_str());
+        frame(play);  // the keys of the last frame are let go first
+        frame(play, {ALLEGRO_KEY_ESCAPE});
+        EXPECT_EQ(play.result, PlayState::MENU);
+        EXPECT_EQ(play.done, 1);
+    }
+    PlayState play(0, completing().c_str());
+    frame(play);
+    frame(play, {ALLEGRO_KEY_R, ALLEGRO_KEY_SPACE});
+    EXPECT_EQ(play.result, PlayState::NEXT);
+}
+
+TEST_F(PlayStateTest, TheZoomReachesFourOnItsHundredAndTwelfthUpdate) {
+    PlayState play(0, completing().c_str());
+    int updates = 0;
+    while (play.zoom < 4.0 && updates < 200) {
+        frame(play, {}, updates % 2 ? 0.001 : 0.05);  // counted in updates, not seconds
+        ++updates;
+    }
+    EXPECT_EQ(updates, 112);
+    EXPECT_EQ(play.zoom, 4.0);
+}
+
+TEST_F(PlayStateTest, TheZoomWindowMovesFromTheCentreToTheAvatarAndStaysOnScreen) {
+    Rect whole = PlayState::zoomWindow(1.0, Vec(100, 100));
+    EXPECT_EQ(whole.x1, 0);
+    EXPECT_EQ(whole.y1, 0);
+    EXPECT_EQ(whole.x2, 800);
+    EXPECT_EQ(whole.y2, 600);
+    Rect middle = PlayState::zoomWindow(4.0, Vec(400, 300));
+    EXPECT_DOUBLE_EQ(middle.x1, 310);
+    EXPECT_DOUBLE_EQ(middle.y1, 205);
+    EXPECT_DOUBLE_EQ(middle.x2, 510);
+    EXPECT_DOUBLE_EQ(middle.y2, 355);
+    Rect corner = PlayState::zoomWindow(4.0, Vec(780, 0));
+    EXPECT_DOUBLE_EQ(corner.x2, 800);
+    EXPECT_DOUBLE_EQ(corner.x1, 600);
+    EXPECT_DOUBLE_EQ(corner.y1, 0);
+    EXPECT_DOUBLE_EQ(corner.y2, 150);
+    Rect halfway = PlayState::zoomWindow(2.5, Vec(0, 580));
+    EXPECT_DOUBLE_EQ(halfway.x2 - halfway.x1, 320);
+    EXPECT_GE(halfway.x1, 0);
+    EXPECT_LE(halfway.y2, 600);
+}
+
+TEST_F(PlayStateTest, TheVictoryLevelTakesTheFirstThemeAndSaysWhatIsLeft) {
+    Theme::current = Theme::themes[3];
+    PlayState play(PlayState::VICTORY, level("", "").c_str());
+    EXPECT_EQ(Theme::current, Theme::themes[0]);
+    std::vector<std::string> texts;
+    for (Entity* entity : play.session.world.list(Tags::RNDR))
+        if (GuiText* text = dynamic_cast<GuiText*>(entity))
+            texts.push_back(text->text);
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0], "WELL DONE!");
+    EXPECT_EQ(texts[2], "Now try to earn all the unlock points on all the levels!");
+    frame(play);
+    EXPECT_EQ(play.popUp, nullptr);  // no avatar: it never ends by itself
+}
+
+TEST_F(PlayStateTest, ItsGameRecordIsTheRunningOneWhileItLives) {
+    Game* outer = Game::sGame;
+    {
+        PlayState play(0, completing().c_str());
+        EXPECT_EQ(Game::sGame, play.session.game);
+    }
+    EXPECT_EQ(Game::sGame, outer);
+}
+
+} // namespace
