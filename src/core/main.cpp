@@ -3,6 +3,8 @@
 #include "core/Startup.h"
 #include "music/a5play.h"
 #include "progress/Config.h"
+#include "states/EditorState.h"
+#include "states/TitleState.h"
 
 int main(int argc, char** argv) {
     bool fullScreen = Startup::firstArgumentIs(argc, argv, "-fs");
@@ -12,10 +14,10 @@ int main(int argc, char** argv) {
     Config::get().initialize(Startup::countLevels());
     Theme::initialize();
     if (Startup::firstArgumentIs(argc, argv, "-editor")) {
-        AppState<int> editor;
+        EditorState editor;
         editor.run(nullptr);
     } else {
-        AppState<int> title;
+        TitleState title;
         title.run(nullptr);
         Config::get().save();
     }
