@@ -8,6 +8,7 @@
 Bag::Bag() {
     Resources::load(image, "media/bag.png");
     setPos(Vec(400, 0));
+    lastPos = pos();
 }
 
 const int* Bag::indices() {
@@ -20,6 +21,7 @@ int Bag::order(int index) {
 }
 
 void Bag::update(double dt) {
+    lastPos = pos();
     settle();
     if (state == RESTING && !supported()) {
         state = AIRBORNE;

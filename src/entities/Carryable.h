@@ -15,6 +15,7 @@ public:
     int state = RESTING;
     Avatar* carrier = nullptr;
     Vec speed;  // pixels per second, used while airborne
+    Vec lastPos;  // where its latest update started, so a fast fall can be traced
 
     Carryable();
     virtual void pickup(Avatar* avatar);  // only while resting

@@ -41,15 +41,18 @@ void Container::load(FILE* file) {
     count = loadByte(file);
 }
 
-// Only bags in flight go in: one resting in the mouth or held over it stays out.
+// Only bags in flight go in: one resting in the mouth or held over it stays out. A bag
+// falling fast moves further in one frame than the mouth is deep, so its path counts too.
 void Container::update(double) {
     std::vector<Entity*> bags = world->list(Tags::GRBG);
-    for (Entity* bag : bags) {
+    for (Entity* entity : bags) {
         if (count <= 0)
             return;
-        Vec p = bag->pos();
-        bool flying = static_cast<Carryable*>(bag)->state == Carryable::AIRBORNE;
-        if (flying && bbox().contains(p.x + 10, p.y + 15))
+        Carryable* bag = static_cast<Carryable*>(entity);
+        Vec now(bag->x() + 10, bag->y() + 15);
+        Vec before(bag->lastPos.x + 10, bag->lastPos.y + 15);
+        bool in = bbox().contains(now.x, now.y) || bbox().crossedBy(before, now);
+        if (bag->state == Carryable::AIRBORNE && in)
             swallow(bag);
     }
 }

@@ -16,4 +16,7 @@ struct Rect {
     bool contains(double px, double py) const { return x1 <= px && px < x2 && y1 <= py && py < y2; }
     // Boxes that only share an edge count as overlapping.
     bool overlaps(const Rect& o) const { return x1 <= o.x2 && o.x1 <= x2 && y1 <= o.y2 && o.y1 <= y2; }
+    // Whether the straight path from `from` to `to` passes through the box. A path that stays
+    // on the right or bottom edge is outside, as a point there is.
+    bool crossedBy(Vec from, Vec to) const;
 };

@@ -51,6 +51,7 @@ TEST_F(ContainerTest, SwallowsOnlyABagInFlightWhoseTestPointIsInTheMouth) {
     auto tryWith = [&](int state, double x) {
         bag->state = state;
         bag->setPos(Vec(x, 470));  // test point 15 below the top: y 485
+        bag->lastPos = bag->pos();  // placed, not moved there
         bin->update(0.017);
         return bin->count < 2;
     };
@@ -61,6 +62,29 @@ TEST_F(ContainerTest, SwallowsOnlyABagInFlightWhoseTestPointIsInTheMouth) {
     world.reindex();
     EXPECT_TRUE(world.list(Tags::GRBG).empty());
     EXPECT_EQ(world.list(Tags::RNDR).size(), 1u + 40) << "the container and its sparks";
+}
+
+TEST_F(ContainerTest, ABagFallingPastTheMouthWithinOneFrameIsStillSwallowed) {
+    World world;
+    Container* bin = new Container(Vec(200, 480), 1);
+    Bag* bag = new Bag();
+    world.add(bin);
+    world.add(bag);
+    world.reindex();
+    bag->state = Carryable::AIRBORNE;
+    bag->lastPos = Vec(200, 464.9);  // test point 479.9: just above the mouth
+    bag->setPos(Vec(200, 475.1));    // 490.1: just below it, a 600 px/s frame later
+    bin->update(0.017);
+    EXPECT_EQ(bin->count, 0);
+    bag = new Bag();
+    world.add(bag);
+    world.reindex();
+    bin->count = 1;
+    bag->state = Carryable::AIRBORNE;
+    bag->lastPos = Vec(150, 464.9);  // passing beside the mouth
+    bag->setPos(Vec(150, 475.1));
+    bin->update(0.017);
+    EXPECT_EQ(bin->count, 1);
 }
 
 TEST_F(ContainerTest, OfTwoBagsInOneFrameOnlyTheFirstIsSwallowedWhenOneIsNeeded) {
