@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 330
 BUILD_PACKAGES = cmake g++ make pkg-config \
   liballegro5-dev liballegro-audio5-dev liballegro-acodec5-dev \
   liballegro-ttf5-dev liballegro-image5-dev libdumb1-dev fonts-dejavu-core
-TEST_PACKAGES  = googletest libgtest-dev xvfb xdotool x11-utils clang libclang-rt-14-dev
+TEST_PACKAGES  = googletest libgtest-dev xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -180,10 +180,11 @@ void EditorState::testPlay() {
 void EditorState::render(ALLEGRO_DISPLAY*) {
     al_clear_to_color(al_map_rgb(120, 180, 255));
     ALLEGRO_COLOR gridColour = al_map_rgb(60, 100, 255);
+    // Through pixel centres, so that each line is the first pixel row or column of its cells.
     for (int x = 0; x < 800; x += 20)
-        Draw::line(x, 0, x, 600, gridColour, 1);
+        Draw::line(x + 0.5f, 0, x + 0.5f, 600, gridColour, 1);
     for (int y = 0; y < 600; y += 20)
-        Draw::line(0, y, 800, y, gridColour, 1);
+        Draw::line(0, y + 0.5f, 800, y + 0.5f, gridColour, 1);
     for (Entity* entity : world.list(Tags::RNDR))
         entity->render();
     Draw::text(font, 5, 5, ALLEGRO_ALIGN_LEFT, palette[selected]->edString());

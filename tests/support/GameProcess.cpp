@@ -71,7 +71,8 @@ GameProcess::GameProcess() {
     char pattern[] = "/tmp/sorrelmoor-game-XXXXXX";
     scratch = mkdtemp(pattern);
     symlink((RUN_DIR + "/media").c_str(), (scratch + "/media").c_str());
-    symlink((RUN_DIR + "/levels").c_str(), (scratch + "/levels").c_str());
+    // A copy, so that what the game writes into levels/ (the editor's files) stays here.
+    std::system(("cp -r '" + RUN_DIR + "/levels' '" + scratch + "/levels'").c_str());
 }
 
 GameProcess::~GameProcess() {
@@ -133,6 +134,21 @@ std::string GameProcess::output() const {
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+unsigned long GameProcess::window(double seconds) {
+    Display* x = XOpenDisplay(nullptr);
+    if (!x)
+        return 0;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    Window found = 0;
+    while (!found && running() && std::chrono::steady_clock::now() < deadline) {
+        found = findWindow(x, DefaultRootWindow(x), child);
+        if (!found)
+            sleepMs(100);
+    }
+    XCloseDisplay(x);
+    return found;
 }
 
 int closeGameWindow(GameProcess& game, double seconds) {

@@ -16,6 +16,8 @@ public:
     // Waits for the end; returns the exit status, or -1 if it had to be killed after `seconds`.
     int wait(double seconds);
     bool running();
+    // The game's window once it is open, or 0 if none came within `seconds`.
+    unsigned long window(double seconds);
     std::string output() const;  // what the game wrote to standard output
     const std::string& folder() const { return scratch; }
     int pid() const { return child; }
