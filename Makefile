@@ -11,7 +11,7 @@ TEST_PACKAGES  = googletest libgtest-dev xvfb xdotool x11-utils imagemagick clan
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test build fuzz contact-sheet deps test-deps clean
+.PHONY: play test build fuzz contact-sheet screenshots deps test-deps clean
 
 play: deps build
 	cd $(RUN_DIR) && ./sorrelmoor
@@ -32,6 +32,12 @@ fuzz: deps test-deps build
 # Redraws docs/contact-sheet.png from the current media.
 contact-sheet: deps build
 	cmake --build $(BUILD) --target contact-sheet
+
+# Copies the README's screenshots from the end-to-end tests' last run.
+SHOTS = title walked completed editor-placed
+screenshots:
+	mkdir -p docs/screenshots
+	for shot in $(SHOTS); do cp $(BUILD)/screenshots/$$shot.png docs/screenshots/; done
 
 deps:
 	@tools/install-packages $(BUILD_PACKAGES)
