@@ -1,6 +1,7 @@
 #include "core/Startup.h"
 
 #include "assets/Draw.h"
+#include "assets/Theme.h"
 #include "core/Die.h"
 #include "core/SPrintF.h"
 #include "music/a5play.h"
@@ -56,6 +57,14 @@ void startInputAndAudio(ALLEGRO_DISPLAY* display) {
     al_reserve_samples(16);
     al_init_dumb_addon(1);
     al_duh_set_volume(al_play_module("media/dreamland.xm", 0, true), 0.25f);
+}
+
+void startHeadless() {
+    if (!al_init() || !al_init_image_addon() || !al_init_font_addon() || !al_init_ttf_addon())
+        die("CANNOT START ALLEGRO!!!\n");
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    Draw::init();
+    Theme::initialize();
 }
 
 int countLevels(const char* namePattern) {

@@ -10,6 +10,9 @@ bool firstArgumentIs(int argc, char** argv, const char* option);
 void startLibrary();
 ALLEGRO_DISPLAY* openDisplay(bool fullScreen);
 void startInputAndAudio(ALLEGRO_DISPLAY* display);
+// For the build tools and headless runs: the library, fonts and images, with every new bitmap
+// in memory and the themes made, but no display, input or sound.
+void startHeadless();
 // Level files are numbered from 1; the first missing number ends the count.
 int countLevels(const char* namePattern = "levels/%d.lv");
 

@@ -4,11 +4,7 @@
 
 #include "assets/Draw.h"
 #include "assets/Resources.h"
-#include "core/Die.h"
-
-#include <allegro5/allegro_font.h>
-#include <allegro5/allegro_image.h>
-#include <allegro5/allegro_ttf.h>
+#include "core/Startup.h"
 
 #include <cstdio>
 
@@ -17,11 +13,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: contact-sheet-writer OUTPUT.png\n");
         return 2;
     }
-    if (!al_init() || !al_init_image_addon() || !al_init_font_addon() || !al_init_ttf_addon())
-        die("CANNOT START ALLEGRO!!!\n");
-    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
-    Draw::init();
-    Theme::initialize();
+    Startup::startHeadless();
 
     ALLEGRO_FONT* font;
     Resources::load(font, "media/font.ttf");

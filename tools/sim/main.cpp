@@ -1,15 +1,10 @@
 // sorrelmoor-sim LEVEL.lv SCRIPT [--trace]
 // Steps the level at 0.017 s with the script's keys and no display or sound, then prints
 // how the attempt ended; --trace prints the avatar every step.
-#include "assets/Draw.h"
-#include "assets/Theme.h"
+#include "core/Startup.h"
 #include "entities/Avatar.h"
 #include "progress/AtomicFile.h"
 #include "states/ScriptedPlay.h"
-
-#include <allegro5/allegro_font.h>
-#include <allegro5/allegro_image.h>
-#include <allegro5/allegro_ttf.h>
 
 #include <cstdio>
 #include <cstring>
@@ -52,16 +47,6 @@ bool readScript(const char* path, InputScript& script) {
     return true;
 }
 
-void startHeadless() {
-    al_init();
-    al_init_image_addon();
-    al_init_font_addon();
-    al_init_ttf_addon();
-    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
-    Draw::init();
-    Theme::initialize();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -73,7 +58,7 @@ int main(int argc, char** argv) {
     InputScript script;
     if (!readScript(argv[2], script))
         return 2;
-    startHeadless();
+    Startup::startHeadless();
     ScriptedPlay play(argv[1], script);
     report(play.play(0, tracing ? trace : std::function<void(LevelSession&, int)>()));
     return 0;
