@@ -271,7 +271,7 @@ void Avatar::die(const std::string& why) {
     if (status != PLAYING)
         return;
     Sound::play(dieSound, 1.0f, 0.5f, 1.0f);
-    Config::get().deaths += 1;
+    Config::get().countDeath();
     Particle::puffAt(world, pos());
     status = DEAD;
     reason = why;

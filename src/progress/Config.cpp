@@ -2,7 +2,9 @@
 
 #include "progress/AtomicFile.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -38,7 +40,8 @@ void Config::deserialize(const std::vector<uint8_t>& bytes) {
     uint32_t count = 0;
     for (int i = 3; i >= 0; --i)
         count = (count << 8) | bytes[i];
-    deaths = static_cast<int32_t>(count);
+    // A negative count can only come from a damaged file.
+    deaths = std::max(static_cast<int32_t>(count), 0);
     if (bytes.size() < HEADER_BYTES)
         return;
     size_t stated = bytes[4];
@@ -80,6 +83,11 @@ void Config::levelComplete(int index, bool allGarbage, double time) {
     for (int i = k; i < k + 3 && i < static_cast<int>(levels.size()); ++i)
         levels[i].unlocked = true;
     save();
+}
+
+void Config::countDeath() {
+    if (deaths < std::numeric_limits<int32_t>::max())
+        ++deaths;
 }
 
 int Config::completions() const {

@@ -23,6 +23,7 @@ public:
     // Records a finished level (index -1, the editor's test play, is ignored) and saves.
     void levelComplete(int index, bool allGarbage, double time);
 
+    void countDeath();  // stops at the largest count the file holds
     int completions() const;
     int unlockPoints() const;
     // Levels beyond the table of target times get its last entry.

@@ -1,5 +1,6 @@
 #include "progress/LevelInfo.h"
 
+#include <cmath>
 #include <cstring>
 
 LevelInfo::LevelInfo(int index) : unlocked(index <= 2) {}
@@ -13,6 +14,9 @@ void LevelInfo::load(const uint8_t* bytes) {
     for (int i = 7; i >= 0; --i)
         bits = (bits << 8) | bytes[4 + i];
     std::memcpy(&bestTime, &bits, sizeof bestTime);
+    // A damaged time (not a number, infinite or negative) could never be beaten, nor shown.
+    if (!std::isfinite(bestTime) || bestTime < 0)
+        bestTime = NO_TIME;
 }
 
 void LevelInfo::save(std::vector<uint8_t>& out) const {

@@ -7,8 +7,6 @@
 
 namespace {
 
-const double NO_BEST_TIME = 999.0;
-
 void detail(ALLEGRO_FONT* font, float y, const std::string& text, bool yellow = false) {
     if (yellow)
         Draw::setBlender(ALLEGRO_ADD, Draw::ALPHA, Draw::INVERSE_ALPHA, al_map_rgb(255, 255, 0));
@@ -65,7 +63,7 @@ void LevelButton::drawDetails(const LevelInfo& info) {
     detail(font, 350, "Completed", true);
     detail(font, 370,
            info.goldenCrown ? "100% completion achieved" : "100% completion not achieved", info.goldenCrown);
-    if (info.bestTime >= NO_BEST_TIME)
+    if (info.bestTime >= LevelInfo::NO_TIME)
         detail(font, 390, "Best time: ---");
     else
         detail(font, 390, SPrintF::format("Best time: %.2fs", info.bestTime), info.silverCrown);

@@ -6,10 +6,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <limits>
 
 namespace {
 
@@ -174,6 +176,32 @@ TEST_F(ConfigTest, CountLargerThanTheRecordsPresentReadsNothingBeyondTheEnd) {
     EXPECT_TRUE(config.levels[0].completed);
     EXPECT_DOUBLE_EQ(config.levels[0].bestTime, 1.0);
     EXPECT_FALSE(config.levels[1].completed);
+}
+
+TEST_F(ConfigTest, DamagedValuesReadAsNoTimeAndNoDeaths) {
+    const double damaged[] = {std::nan(""), -INFINITY, INFINITY, -2.5};
+    for (double time : damaged) {
+        Config written;
+        written.initialize(1);
+        written.deaths = -40;
+        written.levels[0].completed = true;
+        written.levels[0].bestTime = time;
+        Config reread;
+        reread.deserialize(written.serialize());
+        EXPECT_EQ(reread.deaths, 0);
+        EXPECT_EQ(reread.levels[0].bestTime, LevelInfo::NO_TIME) << time;
+        reread.levels[0].bestTime = 5;  // an ordinary time still reads as itself
+        Config again;
+        again.deserialize(reread.serialize());
+        EXPECT_EQ(again.levels[0].bestTime, 5);
+    }
+}
+
+TEST_F(ConfigTest, TheDeathCountStopsAtTheLargestStoredValue) {
+    config.deaths = std::numeric_limits<int32_t>::max() - 1;
+    config.countDeath();
+    config.countDeath();
+    EXPECT_EQ(config.deaths, std::numeric_limits<int32_t>::max());
 }
 
 TEST_F(ConfigTest, FilesTooShortForAHeaderGiveAFreshStart) {
