@@ -11,11 +11,14 @@ Carryable::Carryable() {
     Resources::load(landSound, "media/land.wav");
 }
 
+// Whatever speed it landed with is forgotten, so that dropping it later lets it fall
+// rather than sending it off on the last throw's course.
 void Carryable::pickup(Avatar* avatar) {
     if (state != RESTING)
         return;
     state = CARRIED;
     carrier = avatar;
+    speed = Vec(0, 0);
 }
 
 void Carryable::release() {

@@ -1,3 +1,4 @@
+#include "entities/Avatar.h"
 #include "entities/Bag.h"
 #include "support/AllegroFixture.h"
 #include "support/Scenario.h"
@@ -75,6 +76,26 @@ TEST_F(BagTest, AThrownBagStopsDeadAtAWallAndDropsStraightDown) {
     EXPECT_EQ(bag->x(), wallX);
     EXPECT_EQ(bag->state, Carryable::RESTING);
     EXPECT_EQ(bag->y(), 480);
+}
+
+// Landing keeps the throw's speed; a bag picked up again and dropped must only fall.
+TEST_F(BagTest, ADroppedBagFallsStraightWhateverItsLastThrowWas) {
+    std::vector<std::string> rows = rowsWith(25, FLOOR);
+    rows[24] = "..........@";
+    Scenario scenario(scratchFolder(), rows, "bag 10 24\n");
+    scenario.start("2\n1 down\n1 down toss\n1\n3 right\n1 right toss\n60\n"
+                   "5 down\n1 down toss\n5\n1 down toss\n40");
+    Bag* bag = bagOf(scenario);
+    scenario.step(69);  // thrown running, landed
+    ASSERT_EQ(bag->state, Carryable::RESTING);
+    EXPECT_GT(bag->velocity().x, 0) << "landing keeps the speed";
+    scenario.avatar()->setX(bag->x());  // walked over to it
+    scenario.step(6);
+    ASSERT_EQ(bag->state, Carryable::CARRIED);
+    double x = bag->x();
+    scenario.step(46);  // dropped and fallen
+    EXPECT_EQ(bag->state, Carryable::RESTING);
+    EXPECT_EQ(bag->x(), x);
 }
 
 } // namespace
