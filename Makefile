@@ -11,13 +11,20 @@ TEST_PACKAGES  = googletest libgtest-dev xvfb xdotool x11-utils imagemagick clan
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test build fuzz contact-sheet screenshots deps test-deps clean
+.PHONY: play test test-asan build fuzz contact-sheet screenshots deps test-deps clean
 
 play: deps build
 	cd $(RUN_DIR) && ./sorrelmoor
 
 test: deps test-deps build
 	tools/headless-run ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer, in its own build.
+test-asan: deps test-deps
+	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORRELMOOR_SANITIZE=ON
+	cmake --build $(BUILD)-asan -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  tools/headless-run ctest --test-dir $(BUILD)-asan --output-on-failure -j $(JOBS)
 
 build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -46,4 +53,4 @@ test-deps:
 	@tools/install-packages $(TEST_PACKAGES)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-asan

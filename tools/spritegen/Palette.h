@@ -8,7 +8,7 @@
 // The named colours every sprite is drawn from, keyed by the character the pixel grids use.
 class Palette {
   public:
-    static const char clearKey = '.';
+    static constexpr char clearKey = '.';
 
     // Reads "key name rrggbb" lines; exits with a message on a malformed file.
     explicit Palette(const std::string& path);
