@@ -43,7 +43,7 @@ public:
 private:
     Outcome outcome(int steps);
 
-    const InputScript& script;
+    InputScript script;  // a copy: callers may pass one made on the spot
     AppStateBase* outer;
     int step = 0;
     ALLEGRO_KEYBOARD_STATE keyboard{};
