@@ -253,6 +253,33 @@ TEST_F(ConfigTest, WriteThatFailsHalfwayLeavesTheOldFileWhole) {
     EXPECT_TRUE(fileBytes(config.path + ".new").empty()) << "no half-written file is left behind";
 }
 
+// A save cut short by the process dying leaves either the file before it or the one after it.
+TEST_F(ConfigTest, KilledWhileSavingLeavesAWholeFile) {
+    config.initialize(14);
+    config.save();
+    std::vector<std::vector<uint8_t>> versions;
+    for (int deaths = 0; deaths < 2; ++deaths) {
+        config.deaths = deaths;
+        versions.push_back(config.serialize());
+    }
+    for (int round = 0; round < 20; ++round) {
+        std::fflush(stdout);
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i) {
+                config.deaths = i % 2;
+                config.save();
+            }
+        }
+        usleep(200 + 370 * round);
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        std::vector<uint8_t> left = fileBytes(config.path);
+        EXPECT_TRUE(left == versions[0] || left == versions[1]) << "round " << round << ": " << left.size() << " bytes";
+    }
+}
+
 TEST(TargetTimes, TableAndTheRuleBeyondIt) {
     EXPECT_DOUBLE_EQ(Config::timeAttackTime(0), 15.0);
     EXPECT_DOUBLE_EQ(Config::timeAttackTime(6), 10.6);
