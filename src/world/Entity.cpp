@@ -4,7 +4,9 @@
 
 namespace {
 
-int nextIdentity = 1000000;
+// Above every sign key a level file can give: columns and rows are bytes, so a sign lies at
+// most at (5100, 5100), key 600 x 5100 + 5100.
+int nextIdentity = 4000000;
 
 } // namespace
 

@@ -41,7 +41,7 @@ public:
     static int loadByte(FILE* file);  // 0-255, or -1 at end of file
     static void saveByte(FILE* file, int value);
 
-    // Larger than any position key a sign uses (600 × 800 + 600), fixed for life, and
+    // Larger than any position key a sign can have, even off the screen, fixed for life, and
     // increasing with creation, so that equal keys never occur.
     const int identity;
 

@@ -112,7 +112,7 @@ TEST(World, SignsComeFirstInTheAllEntitiesListByColumnThenRow) {
         sign->signLike = true;
     lowerLeft->setPos(Vec(20, 100));
     upperLeft->setPos(Vec(20, 40));
-    right->setPos(Vec(60, 0));
+    right->setPos(Vec(5100, 5100));  // the farthest a level file can put one, far off the screen
     world.add(plain);
     world.add(right);
     world.add(lowerLeft);
