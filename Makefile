@@ -11,7 +11,7 @@ TEST_PACKAGES  = googletest libgtest-dev xvfb xdotool x11-utils imagemagick clan
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test test-asan build fuzz contact-sheet screenshots deps test-deps clean
+.PHONY: play test test-asan build fuzz contact-sheet gallery screenshots deps test-deps clean
 
 play: deps build
 	cd $(RUN_DIR) && ./sorrelmoor
@@ -39,6 +39,10 @@ fuzz: deps test-deps build
 # Redraws docs/contact-sheet.png from the current media.
 contact-sheet: deps build
 	cmake --build $(BUILD) --target contact-sheet
+
+# Redraws docs/levels/ from the shipped levels.
+gallery: deps build
+	cmake --build $(BUILD) --target gallery
 
 # Copies the README's screenshots from the end-to-end tests' last run.
 SHOTS = title walked completed editor-placed
