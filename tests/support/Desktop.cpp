@@ -38,6 +38,7 @@ void Desktop::clickAt(int x, int y) {
     buttonDown();
     pause(0.1);
     buttonUp();
+    pause(0.1);
 }
 
 void Desktop::buttonDown() {
@@ -48,10 +49,12 @@ void Desktop::buttonUp() {
     xdotool("mouseup 1");
 }
 
+// Held and then let go for a few frames each, so that the game samples both, even when busy.
 void Desktop::key(const std::string& name) {
     xdotool("keydown " + name);
     pause(0.1);
     xdotool("keyup " + name);
+    pause(0.1);
 }
 
 void Desktop::hold(const std::string& name, double seconds) {

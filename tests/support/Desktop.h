@@ -23,7 +23,7 @@ public:
     void moveTo(int x, int y);
     void buttonDown();
     void buttonUp();
-    void key(const std::string& name);  // pressed and let go, as xdotool names keys
+    void key(const std::string& name);  // pressed and let go, by xdotool's key names
     void hold(const std::string& name, double seconds);
     void pause(double seconds);
 
