@@ -25,7 +25,8 @@ std::string Desktop::folder() {
 }
 
 void Desktop::xdotool(const std::string& arguments) {
-    std::system(("xdotool " + arguments + " >/dev/null 2>&1").c_str());
+    // Bounded, so that a desktop that stops answering fails the test instead of hanging it.
+    std::system(("timeout 10 xdotool " + arguments + " >/dev/null 2>&1").c_str());
 }
 
 void Desktop::moveTo(int x, int y) {
@@ -69,7 +70,7 @@ void Desktop::pause(double seconds) {
 
 bool Desktop::shoot(const std::string& name) {
     std::string path = folder() + "/" + name + ".png";
-    if (std::system(("import -window " + window + " '" + path + "' 2>/dev/null").c_str()) != 0)
+    if (std::system(("timeout 20 import -window " + window + " '" + path + "' 2>/dev/null").c_str()) != 0)
         return false;
     if (shot)
         al_destroy_bitmap(shot);
