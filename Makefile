@@ -11,7 +11,7 @@ TEST_PACKAGES  = googletest libgtest-dev xvfb xdotool x11-utils imagemagick clan
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test test-asan build fuzz contact-sheet gallery screenshots deps test-deps clean
+.PHONY: play test test-asan bench build fuzz contact-sheet gallery screenshots deps test-deps clean
 
 play: deps build
 	cd $(RUN_DIR) && ./sorrelmoor
@@ -25,6 +25,10 @@ test-asan: deps test-deps
 	cmake --build $(BUILD)-asan -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  tools/headless-run ctest --test-dir $(BUILD)-asan --output-on-failure -j $(JOBS)
+
+# The game against its 17 ms frame budget: one table, measured in one run.
+bench: deps test-deps build
+	cd $(RUN_DIR) && $(CURDIR)/tools/headless-run ./sorrelmoor-bench $(CURDIR)/level-src/solutions
 
 build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -1,7 +1,5 @@
 #include "assets/Draw.h"
 
-#include <allegro5/allegro_primitives.h>
-
 namespace Draw {
 
 namespace {
@@ -38,6 +36,10 @@ void bitmap(ALLEGRO_BITMAP* bitmap, float x, float y, int flags) {
     al_draw_tinted_bitmap(bitmap, currentTint, x, y, flags);
 }
 
+void tintedBitmap(ALLEGRO_BITMAP* bitmap, float x, float y, ALLEGRO_COLOR colour) {
+    al_draw_tinted_bitmap(bitmap, tinted(colour), x, y, 0);
+}
+
 void scaledBitmap(ALLEGRO_BITMAP* bitmap, float sx, float sy, float sw, float sh, float dx, float dy,
                   float dw, float dh, int flags) {
     al_draw_tinted_scaled_bitmap(bitmap, currentTint, sx, sy, sw, sh, dx, dy, dw, dh, flags);
@@ -72,6 +74,29 @@ void quad(const float xy[8], const ALLEGRO_COLOR colours[4]) {
     for (int i = 0; i < 4; ++i)
         vertices[i] = {xy[2 * i], xy[2 * i + 1], 0, 0, 0, tinted(colours[i])};
     al_draw_prim(vertices, nullptr, nullptr, 0, 4, ALLEGRO_PRIM_TRIANGLE_FAN);
+}
+
+void holdBitmaps() {
+    al_hold_bitmap_drawing(true);
+}
+
+void releaseBitmaps() {
+    al_hold_bitmap_drawing(false);
+}
+
+// Two triangles per rectangle.
+void RectangleBatch::add(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour) {
+    ALLEGRO_COLOR c = tinted(colour);
+    const ALLEGRO_VERTEX corners[4] = {{x1, y1, 0, 0, 0, c}, {x2, y1, 0, 0, 0, c}, {x2, y2, 0, 0, 0, c},
+                                       {x1, y2, 0, 0, 0, c}};
+    for (int i : {0, 1, 2, 0, 2, 3})
+        vertices.push_back(corners[i]);
+}
+
+void RectangleBatch::fill() {
+    if (!vertices.empty())
+        al_draw_prim(vertices.data(), nullptr, nullptr, 0, static_cast<int>(vertices.size()), ALLEGRO_PRIM_TRIANGLE_LIST);
+    vertices.clear();
 }
 
 } // namespace Draw

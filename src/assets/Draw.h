@@ -2,8 +2,10 @@
 
 #include <allegro5/allegro.h>
 #include <allegro5/allegro_font.h>
+#include <allegro5/allegro_primitives.h>
 
 #include <string>
+#include <vector>
 
 // The one drawing layer. It keeps the current blender and its tint colour, which multiplies
 // everything drawn after it is set: bitmaps, text and primitives alike.
@@ -20,6 +22,7 @@ ALLEGRO_COLOR tint();
 ALLEGRO_COLOR tinted(ALLEGRO_COLOR colour);  // a colour multiplied by the tint
 
 void bitmap(ALLEGRO_BITMAP* bitmap, float x, float y, int flags = 0);
+void tintedBitmap(ALLEGRO_BITMAP* bitmap, float x, float y, ALLEGRO_COLOR colour);  // colour times the tint
 void scaledBitmap(ALLEGRO_BITMAP* bitmap, float sx, float sy, float sw, float sh, float dx, float dy,
                   float dw, float dh, int flags = 0);
 void text(ALLEGRO_FONT* font, float x, float y, int flags, const std::string& text);
@@ -30,5 +33,20 @@ void pixel(float x, float y, ALLEGRO_COLOR colour);
 void filledEllipse(float cx, float cy, float rx, float ry, ALLEGRO_COLOR colour);
 // Four corners, each with its own colour, filled as one fan.
 void quad(const float xy[8], const ALLEGRO_COLOR colours[4]);
+
+// Bitmaps drawn between the two calls reach the screen together, in order, as one batch per
+// parent bitmap; nothing but bitmaps and text may be drawn meanwhile.
+void holdBitmaps();
+void releaseBitmaps();
+
+// Filled rectangles gathered, tinted as they are added, and filled in one call.
+class RectangleBatch {
+public:
+    void add(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour);
+    void fill();  // and empties the batch
+
+private:
+    std::vector<ALLEGRO_VERTEX> vertices;
+};
 
 } // namespace Draw

@@ -5,6 +5,7 @@
 #include "core/Die.h"
 #include "core/SPrintF.h"
 #include "music/a5play.h"
+#include "progress/Config.h"
 
 #include <allegro5/allegro_acodec.h>
 #include <allegro5/allegro_audio.h>
@@ -21,6 +22,8 @@ namespace Startup {
 bool firstArgumentIs(int argc, char** argv, const char* option) {
     return argc > 1 && std::strcmp(argv[1], option) == 0;
 }
+
+namespace {
 
 void startLibrary() {
     if (!al_install_system(ALLEGRO_VERSION_INT, std::atexit))
@@ -57,6 +60,17 @@ void startInputAndAudio(ALLEGRO_DISPLAY* display) {
     al_reserve_samples(16);
     al_init_dumb_addon(1);
     al_duh_set_volume(al_play_module("media/dreamland.xm", 0, true), 0.25f);
+}
+
+} // namespace
+
+ALLEGRO_DISPLAY* startGame(bool fullScreen) {
+    startLibrary();
+    ALLEGRO_DISPLAY* display = openDisplay(fullScreen);
+    startInputAndAudio(display);
+    Config::get().initialize(countLevels());
+    Theme::initialize();
+    return display;
 }
 
 void startHeadless() {

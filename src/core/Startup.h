@@ -7,9 +7,9 @@ namespace Startup {
 
 // Only the first argument counts, compared whole.
 bool firstArgumentIs(int argc, char** argv, const char* option);
-void startLibrary();
-ALLEGRO_DISPLAY* openDisplay(bool fullScreen);
-void startInputAndAudio(ALLEGRO_DISPLAY* display);
+// The library and its add-ons, the window (OpenGL when it can), input, audio and the title
+// music, then the progress record and the themes: the game's start.
+ALLEGRO_DISPLAY* startGame(bool fullScreen);
 // For the build tools and headless runs: the library, fonts and images, with every new bitmap
 // in memory and the themes made, but no display, input or sound.
 void startHeadless();

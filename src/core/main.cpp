@@ -1,4 +1,3 @@
-#include "assets/Theme.h"
 #include "core/AppState.h"
 #include "core/Startup.h"
 #include "music/a5play.h"
@@ -8,11 +7,7 @@
 
 int main(int argc, char** argv) {
     bool fullScreen = Startup::firstArgumentIs(argc, argv, "-fs");
-    Startup::startLibrary();
-    ALLEGRO_DISPLAY* display = Startup::openDisplay(fullScreen);
-    Startup::startInputAndAudio(display);
-    Config::get().initialize(Startup::countLevels());
-    Theme::initialize();
+    ALLEGRO_DISPLAY* display = Startup::startGame(fullScreen);
     if (Startup::firstArgumentIs(argc, argv, "-editor")) {
         EditorState editor;
         editor.run(nullptr);

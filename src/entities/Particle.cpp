@@ -29,9 +29,25 @@ void Particle::update(double dt) {
 }
 
 void Particle::render() {
-    int alpha = static_cast<int>(255 * life / initialLife) & 0xFF;
-    Draw::setBlender(ALLEGRO_ADD, Draw::ALPHA, blend, al_map_rgba(255, 255, 255, alpha));
-    Draw::bitmap(image, x(), y());
+    Entity* self = this;
+    renderRun(&self, &self + 1);
+}
+
+const void* Particle::runKey() {
+    static const int glowing = 0, seeThrough = 0;
+    return blend == Draw::ONE ? &glowing : &seeThrough;
+}
+
+// The blender once for the run, each spark faded through its own colour.
+void Particle::renderRun(Entity* const* first, Entity* const* last) {
+    Draw::setBlender(ALLEGRO_ADD, Draw::ALPHA, blend, al_map_rgb(255, 255, 255));
+    Draw::holdBitmaps();
+    for (Entity* const* entity = first; entity != last; ++entity) {
+        Particle* particle = static_cast<Particle*>(*entity);
+        int alpha = static_cast<int>(255 * particle->life / particle->initialLife) & 0xFF;
+        Draw::tintedBitmap(particle->image, particle->x(), particle->y(), al_map_rgba(255, 255, 255, alpha));
+    }
+    Draw::releaseBitmaps();
     Draw::setOrdinaryBlender();
 }
 

@@ -21,6 +21,8 @@ public:
     int order(int index) override;
     void update(double dt) override;
     void render() override;
+    const void* runKey() override;  // one per blend: a run shares its blender
+    void renderRun(Entity* const* first, Entity* const* last) override;
 
     // The smoke of something destroyed: 20 grey puffs drifting up around a point.
     static void puffAt(World* world, Vec position);

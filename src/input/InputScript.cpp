@@ -1,6 +1,7 @@
 #include "input/InputScript.h"
 
 #include "input/SyntheticInput.h"
+#include "progress/AtomicFile.h"
 
 #include <sstream>
 
@@ -90,4 +91,13 @@ void InputScript::fill(int step, ALLEGRO_KEYBOARD_STATE& keyboard) const {
         }
         start += line.frames;
     }
+}
+
+bool InputScript::load(const std::string& path, std::string& error) {
+    std::vector<uint8_t> bytes;
+    if (!AtomicFile::read(path, bytes)) {
+        error = "cannot open " + path;
+        return false;
+    }
+    return parse(std::string(bytes.begin(), bytes.end()), error);
 }

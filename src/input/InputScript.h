@@ -18,6 +18,8 @@ public:
 
     // Returns false and says why in `error` for a malformed script; '#' starts a comment.
     bool parse(const std::string& text, std::string& error);
+    // The same for a script file; an unreadable file is an error too.
+    bool load(const std::string& path, std::string& error);
     int totalFrames() const;
     // Writes the keys of step `step` (0-based) into the snapshot; past the end nothing is down.
     void fill(int step, ALLEGRO_KEYBOARD_STATE& keyboard) const;

@@ -8,6 +8,8 @@ AL_DUH_PLAYER* al_default_duh_player = nullptr;
 
 namespace {
 
+bool dumbStarted = false;  // DUMB's file readers are registered
+
 const int PLAYING = 1;
 const double STOP_POLL_SECONDS = 0.1;  // how soon a stop request is seen while no fragment is asked for
 
@@ -64,6 +66,7 @@ void* al_duh_update_thread(ALLEGRO_THREAD* thread, void* argument) {
 } // namespace
 
 bool al_init_dumb_addon(int quality) {
+    dumbStarted = true;
     dumb_resampling_quality = quality;
     std::atexit(dumbExit);
     dumb_register_stdfiles();
@@ -144,7 +147,10 @@ long al_duh_get_position(AL_DUH_PLAYER* player) {
     return renderer ? duh_sigrenderer_get_position(renderer) : -1;
 }
 
+// Headless runs never start the add-on; their music is silence, as when the file is missing.
 AL_DUH_PLAYER* al_play_module(const char* path, int startOrder, bool) {
+    if (!dumbStarted)
+        return nullptr;
     DUH* (*const readers[])(const char*) = {dumb_load_xm_quick, dumb_load_it_quick, dumb_load_mod_quick,
                                            dumb_load_s3m_quick};
     DUH* duh = nullptr;

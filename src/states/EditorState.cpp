@@ -185,7 +185,6 @@ void EditorState::render(ALLEGRO_DISPLAY*) {
         Draw::line(x + 0.5f, 0, x + 0.5f, 600, gridColour, 1);
     for (int y = 0; y < 600; y += 20)
         Draw::line(0, y + 0.5f, 800, y + 0.5f, gridColour, 1);
-    for (Entity* entity : world.list(Tags::RNDR))
-        entity->render();
+    world.render();
     Draw::text(font, 5, 5, ALLEGRO_ALIGN_LEFT, palette[selected]->edString());
 }

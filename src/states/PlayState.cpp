@@ -138,8 +138,7 @@ void PlayState::render(ALLEGRO_DISPLAY*) {
     Theme* theme = Theme::current;
     GfxHelpers::gradientRectangle(0, 0, 800, 600, theme->gradientUp(), theme->gradientDown());
     theme->preProcess();
-    for (Entity* entity : session.world.list(Tags::RNDR))
-        entity->render();
+    session.world.render();
     theme->postProcess();
     if (zoom > 1.0 && session.avatar())
         magnify();

@@ -133,6 +133,5 @@ void TitleState::switchMusic() {
 void TitleState::render(ALLEGRO_DISPLAY* display) {
     background->render(display);
     Draw::bitmap(logo, static_cast<int>(395 - al_get_bitmap_width(logo) * 0.5), 40);
-    for (Entity* entity : world.list(Tags::RNDR))
-        entity->render();
+    world.render();
 }

@@ -46,3 +46,8 @@ int Entity::loadByte(FILE* file) {
 void Entity::saveByte(FILE* file, int value) {
     std::fputc(value & 0xFF, file);
 }
+
+void Entity::renderRun(Entity* const* first, Entity* const* last) {
+    for (Entity* const* entity = first; entity != last; ++entity)
+        (*entity)->render();
+}

@@ -32,6 +32,11 @@ public:
     virtual void setY(double y) { py = y; }
     virtual void update(double) {}
     virtual void render() {}
+    // Drawing many alike at once: neighbours in the drawing order that share a non-null key
+    // are drawn together by the first one's renderRun, which must give the same picture as
+    // their render calls one after another.
+    virtual const void* runKey() { return nullptr; }
+    virtual void renderRun(Entity* const* first, Entity* const* last);
     virtual Rect bbox() { return {}; }
     virtual void save(FILE* file);
     virtual void load(FILE* file);  // after the two code bytes have been read

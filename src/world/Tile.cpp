@@ -7,15 +7,6 @@
 
 unsigned char Tile::sTypePresent[Tile::TYPES] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0};
 
-namespace {
-
-// A rectangle in a colour of 0-1 components, through the drawing layer's tint.
-void my_rect(float x1, float y1, float x2, float y2, float r, float g, float b, float a) {
-    Draw::filledRectangle(x1, y1, x2, y2, al_map_rgba_f(r, g, b, a));
-}
-
-} // namespace
-
 bool Tile::present(int type) {
     return type >= 0 && type < TYPES && sTypePresent[type];
 }
@@ -74,28 +65,53 @@ void Tile::setup() {
 }
 
 void Tile::render() {
-    if (present(type)) {
-        if (type >= 0 && type < static_cast<int>(sheet->frames.size()))
-            Draw::bitmap(sheet->frames[type], x(), y());
-        drawEdges(1.0f, 0.25f);
-    } else {
-        Draw::setOrdinaryBlender();
-        drawEdges(0.5f, 0.12f);
-    }
+    Draw::RectangleBatch edges;
+    drawBitmap();
+    addEdges(edges);
+    edges.fill();
 }
 
-void Tile::drawEdges(float outlineAlpha, float bevelAlpha) {
+const void* Tile::runKey() {
+    static const int tiles = 0;
+    return &tiles;
+}
+
+void Tile::renderRun(Entity* const* first, Entity* const* last) {
+    Draw::holdBitmaps();
+    for (Entity* const* tile = first; tile != last; ++tile)
+        static_cast<Tile*>(*tile)->drawBitmap();
+    Draw::releaseBitmaps();
+    Draw::RectangleBatch edges;
+    for (Entity* const* tile = first; tile != last; ++tile)
+        static_cast<Tile*>(*tile)->addEdges(edges);
+    edges.fill();
+}
+
+void Tile::drawBitmap() {
+    if (present(type) && type >= 0 && type < static_cast<int>(sheet->frames.size()))
+        Draw::bitmap(sheet->frames[type], x(), y());
+}
+
+// Present tiles get a dark outline and a bevel; absent ones a fainter one, always drawn
+// with the ordinary blender.
+void Tile::addEdges(Draw::RectangleBatch& batch) {
+    bool solid = present(type);
+    if (!solid)
+        Draw::setOrdinaryBlender();
+    float outline = solid ? 1.0f : 0.5f;
+    float bevel = solid ? 0.25f : 0.12f;
+    ALLEGRO_COLOR dark = al_map_rgba_f(0, 0, 0, outline);
     float x1 = x(), y1 = y();
     if (mask & LEFT)
-        my_rect(x1, y1, x1 + 1, y1 + 20, 0, 0, 0, outlineAlpha);
+        batch.add(x1, y1, x1 + 1, y1 + 20, dark);
     if (mask & RIGHT)
-        my_rect(x1 + 19, y1, x1 + 20, y1 + 20, 0, 0, 0, outlineAlpha);
+        batch.add(x1 + 19, y1, x1 + 20, y1 + 20, dark);
     if (mask & TOP) {
-        my_rect(x1, y1, x1 + 20, y1 + 7, 1, 1, 1, bevelAlpha);
-        my_rect(x1, y1, x1 + 20, y1 + 1, 0, 0, 0, outlineAlpha);
+        batch.add(x1, y1, x1 + 20, y1 + 7, al_map_rgba_f(1, 1, 1, bevel));
+        batch.add(x1, y1, x1 + 20, y1 + 1, dark);
     }
     if (mask & BOTTOM) {
-        my_rect(x1, y1 + 13, x1 + 20, y1 + 20, 0, 0, 0, bevelAlpha);
-        my_rect(x1, y1 + 19, x1 + 20, y1 + 20, 0, 0, 0, outlineAlpha);
+        batch.add(x1, y1 + 13, x1 + 20, y1 + 20, al_map_rgba_f(0, 0, 0, bevel));
+        batch.add(x1, y1 + 19, x1 + 20, y1 + 20, dark);
     }
 }

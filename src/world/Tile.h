@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/Draw.h"
 #include "world/Entity.h"
 
 class Level;
@@ -32,6 +33,10 @@ public:
     const int* indices() override;
     int order(int index) override;
     void render() override;
+    const void* runKey() override;  // every tile: the run walks one sheet
+    // The run's bitmaps in one batch, then all of its edges in one fill: tiles never overlap,
+    // so a tile's edges may wait until the bitmaps after it are drawn.
+    void renderRun(Entity* const* first, Entity* const* last) override;
     void save(FILE* file) override;
     void load(FILE* file) override;
     Entity* clone() override { return new Tile(type, nullptr, col, row); }
@@ -41,5 +46,6 @@ public:
     void setup();
 
 private:
-    void drawEdges(float outlineAlpha, float bevelAlpha);
+    void drawBitmap();
+    void addEdges(Draw::RectangleBatch& batch);
 };

@@ -35,6 +35,19 @@ void World::remove(Entity* entity) {
         pendingRemove.push_back(entity);
 }
 
+void World::render() {
+    List& drawn = list(Tags::RNDR);
+    size_t first = 0;
+    while (first < drawn.size()) {
+        const void* key = drawn[first]->runKey();
+        size_t last = first + 1;
+        while (key && last < drawn.size() && drawn[last]->runKey() == key)
+            ++last;
+        drawn[first]->renderRun(drawn.data() + first, drawn.data() + last);
+        first = last;
+    }
+}
+
 void World::reindex() {
     std::vector<int> touched;
     removePending(touched);

@@ -38,6 +38,8 @@ TEST(InputScript, MalformedLinesAreRefusedWithTheirNumber) {
     EXPECT_FALSE(script.parse("0 left\n", error));
     EXPECT_FALSE(script.parse("12abc\n", error));
     EXPECT_FALSE(script.parse("99999999999 left\n", error));
+    EXPECT_FALSE(script.load("no-such-folder/1.script", error));
+    EXPECT_EQ(error, "cannot open no-such-folder/1.script");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 
 namespace {
 
@@ -15,6 +16,13 @@ struct ModulePlayerTest : ::testing::Test {
     }
     void TearDown() override { al_stop_module(); }
 };
+
+// In a fresh process, as a headless tool runs: the other tests here start the add-on.
+TEST(ModulePlayerHeadless, WithoutTheAddOnEveryModuleIsSilence) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::exit(al_play_module("media/dreamland.xm", 0, true) == nullptr ? 0 : 1),
+                ::testing::ExitedWithCode(0), "");
+}
 
 TEST_F(ModulePlayerTest, MissingModuleGivesSilenceAndNullIsHarmless) {
     AL_DUH_PLAYER* player = al_play_module("media/no-such-module.xm", 0, true);

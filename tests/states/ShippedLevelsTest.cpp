@@ -34,10 +34,7 @@ std::string solutionPath(int level) {
 }
 
 bool readSolution(int level, InputScript& script, std::string& error) {
-    std::vector<uint8_t> bytes;
-    if (!AtomicFile::read(solutionPath(level), bytes))
-        return error = "no solution file", false;
-    return script.parse(std::string(bytes.begin(), bytes.end()), error);
+    return script.load(solutionPath(level), error);
 }
 
 // The shortest stretch for which a direction key is held in one go, over the whole script.

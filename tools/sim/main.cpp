@@ -3,7 +3,6 @@
 // how the attempt ended; --trace prints the avatar every step.
 #include "core/Startup.h"
 #include "entities/Avatar.h"
-#include "progress/AtomicFile.h"
 #include "states/ScriptedPlay.h"
 
 #include <cstdio>
@@ -33,20 +32,6 @@ void report(const ScriptedPlay::Outcome& outcome) {
     std::printf("jumps %d, double jumps %d, throws %d\n", outcome.jumps, outcome.doubleJumps, outcome.throws);
 }
 
-bool readScript(const char* path, InputScript& script) {
-    std::vector<uint8_t> bytes;
-    std::string error;
-    if (!AtomicFile::read(path, bytes)) {
-        std::fprintf(stderr, "sorrelmoor-sim: cannot open %s\n", path);
-        return false;
-    }
-    if (!script.parse(std::string(bytes.begin(), bytes.end()), error)) {
-        std::fprintf(stderr, "sorrelmoor-sim: %s: %s\n", path, error.c_str());
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -56,8 +41,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     InputScript script;
-    if (!readScript(argv[2], script))
+    std::string error;
+    if (!script.load(argv[2], error)) {
+        std::fprintf(stderr, "sorrelmoor-sim: %s: %s\n", argv[2], error.c_str());
         return 2;
+    }
     Startup::startHeadless();
     ScriptedPlay play(argv[1], script);
     report(play.play(0, tracing ? trace : std::function<void(LevelSession&, int)>()));

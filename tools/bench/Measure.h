@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Clocks, summaries and the report lines of the benchmark's phases.
+namespace Measure {
+
+constexpr double BUDGET = 0.017;  // seconds: one frame of the game's pacing
+
+double wallSeconds();  // the monotonic clock, which every process on the machine shares
+double cpuSeconds();   // this process, all of its threads
+long residentBytes();  // from /proc/self/status; 0 when it cannot be read
+
+double median(std::vector<double> values);
+double percentile(std::vector<double> values, double fraction);  // 0..1, nearest rank
+
+std::string duration(double seconds);  // "42.1 us", "3.20 ms"
+std::string budgetShare(double seconds);  // "0.25%" of one frame
+
+// One row of the table: what was measured, the figure, its share of a frame, the goal and
+// whether the figure meets it. The main process gathers the rows of every phase.
+void row(const std::string& what, const std::string& figure, const std::string& share,
+         const std::string& goal, bool met);
+void timeRow(const std::string& what, double seconds, double goalSeconds);
+void note(const std::string& text);  // printed under the table
+
+} // namespace Measure
