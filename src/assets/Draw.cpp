@@ -84,19 +84,38 @@ void releaseBitmaps() {
     al_hold_bitmap_drawing(false);
 }
 
-// Two triangles per rectangle.
-void RectangleBatch::add(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour) {
-    ALLEGRO_COLOR c = tinted(colour);
-    const ALLEGRO_VERTEX corners[4] = {{x1, y1, 0, 0, 0, c}, {x2, y1, 0, 0, 0, c}, {x2, y2, 0, 0, 0, c},
-                                       {x1, y2, 0, 0, 0, c}};
+namespace {
+
+// Two triangles per rectangle; texture coordinates in pixels from its top-left corner.
+void addRectangle(std::vector<ALLEGRO_VERTEX>& vertices, float x1, float y1, float x2, float y2, ALLEGRO_COLOR c) {
+    const ALLEGRO_VERTEX corners[4] = {{x1, y1, 0, 0, 0, c}, {x2, y1, 0, x2 - x1, 0, c},
+                                       {x2, y2, 0, x2 - x1, y2 - y1, c}, {x1, y2, 0, 0, y2 - y1, c}};
     for (int i : {0, 1, 2, 0, 2, 3})
         vertices.push_back(corners[i]);
 }
 
-void RectangleBatch::fill() {
+void fillTriangles(std::vector<ALLEGRO_VERTEX>& vertices, ALLEGRO_BITMAP* texture) {
     if (!vertices.empty())
-        al_draw_prim(vertices.data(), nullptr, nullptr, 0, static_cast<int>(vertices.size()), ALLEGRO_PRIM_TRIANGLE_LIST);
+        al_draw_prim(vertices.data(), nullptr, texture, 0, static_cast<int>(vertices.size()), ALLEGRO_PRIM_TRIANGLE_LIST);
     vertices.clear();
+}
+
+} // namespace
+
+void RectangleBatch::add(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour) {
+    addRectangle(vertices, x1, y1, x2, y2, tinted(colour));
+}
+
+void RectangleBatch::fill() {
+    fillTriangles(vertices, nullptr);
+}
+
+void RepeatBatch::add(float x1, float y1, float x2, float y2) {
+    addRectangle(vertices, x1, y1, x2, y2, currentTint);
+}
+
+void RepeatBatch::fill() {
+    fillTriangles(vertices, bitmap);
 }
 
 } // namespace Draw

@@ -49,4 +49,17 @@ private:
     std::vector<ALLEGRO_VERTEX> vertices;
 };
 
+// Rectangles covered by repeats of one bitmap, each starting at its top-left corner, tinted
+// and filled in one call. Repeats need a bitmap of its own: a sub-bitmap would repeat its parent.
+class RepeatBatch {
+public:
+    explicit RepeatBatch(ALLEGRO_BITMAP* bitmap) : bitmap(bitmap) {}
+    void add(float x1, float y1, float x2, float y2);
+    void fill();  // and empties the batch
+
+private:
+    ALLEGRO_BITMAP* bitmap;
+    std::vector<ALLEGRO_VERTEX> vertices;
+};
+
 } // namespace Draw

@@ -41,7 +41,14 @@ Sheet::Sheet(const char* filename) : bitmap(al_load_bitmap(filename)) {
                                                   frameWidth, frameHeight));
 }
 
+void Sheet::makeOwnFrames() {
+    for (size_t i = ownFrames.size(); i < frames.size(); ++i)
+        ownFrames.push_back(al_clone_bitmap(frames[i]));
+}
+
 Sheet::~Sheet() {
+    for (ALLEGRO_BITMAP* frame : ownFrames)
+        al_destroy_bitmap(frame);
     for (ALLEGRO_BITMAP* frame : frames)
         al_destroy_bitmap(frame);
     al_destroy_bitmap(bitmap);

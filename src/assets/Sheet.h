@@ -13,8 +13,14 @@ public:
     Sheet(const Sheet&) = delete;
     Sheet& operator=(const Sheet&) = delete;
 
+    // Each frame also as a bitmap of its own, for drawing it repeated; once, before drawing
+    // starts: made between draws, they split the frame, which some renderers then blend
+    // a shade differently.
+    void makeOwnFrames();
+
     ALLEGRO_BITMAP* bitmap;               // owned
     std::vector<ALLEGRO_BITMAP*> frames;  // owned sub-bitmaps
+    std::vector<ALLEGRO_BITMAP*> ownFrames;  // owned; empty until made
     int frameWidth;
     int frameHeight;
 };

@@ -24,6 +24,7 @@ void Tile::restoreGroups() {
 Tile::Tile(int type, Level* level, int col, int row) : type(type), level(level), col(col), row(row) {
     setPos(Vec(col * 20.0, row * 20.0));
     Resources::load(sheet, "media/tilesheet.png");
+    sheet->makeOwnFrames();
 }
 
 const int* Tile::indices() {
@@ -65,10 +66,8 @@ void Tile::setup() {
 }
 
 void Tile::render() {
-    Draw::RectangleBatch edges;
-    drawBitmap();
-    addEdges(edges);
-    edges.fill();
+    Entity* self = this;
+    renderRun(&self, &self + 1);
 }
 
 const void* Tile::runKey() {
@@ -76,42 +75,72 @@ const void* Tile::runKey() {
     return &tiles;
 }
 
+namespace {
+
+const int KEYS_PER_SIDE = 256;  // a type is one byte
+
+TileRect cell(Tile& tile, int key) {
+    return {static_cast<float>(tile.x()), static_cast<float>(tile.y()), 20, 20, key};
+}
+
+} // namespace
+
+// Alike neighbours are joined into larger rectangles, so the run costs a few primitives
+// instead of a few per tile; the picture is the same, pixel for pixel.
 void Tile::renderRun(Entity* const* first, Entity* const* last) {
-    Draw::holdBitmaps();
-    for (Entity* const* tile = first; tile != last; ++tile)
-        static_cast<Tile*>(*tile)->drawBitmap();
-    Draw::releaseBitmaps();
-    Draw::RectangleBatch edges;
-    for (Entity* const* tile = first; tile != last; ++tile)
-        static_cast<Tile*>(*tile)->addEdges(edges);
-    edges.fill();
-}
-
-void Tile::drawBitmap() {
-    if (present(type) && type >= 0 && type < static_cast<int>(sheet->frames.size()))
-        Draw::bitmap(sheet->frames[type], x(), y());
-}
-
-// Present tiles get a dark outline and a bevel; absent ones a fainter one, always drawn
-// with the ordinary blender.
-void Tile::addEdges(Draw::RectangleBatch& batch) {
-    bool solid = present(type);
-    if (!solid)
+    std::vector<TileRect> faces, sides, tops;
+    bool anyAbsent = false;
+    for (Entity* const* entity = first; entity != last; ++entity) {
+        Tile& tile = *static_cast<Tile*>(*entity);
+        anyAbsent |= !present(tile.type);
+        if (present(tile.type) && tile.type < static_cast<int>(sheet->frames.size()))
+            faces.push_back(cell(tile, tile.type));
+        for (int side : {LEFT, RIGHT})
+            if (tile.mask & side)
+                sides.push_back(cell(tile, side * KEYS_PER_SIDE + tile.type));
+        for (int side : {TOP, BOTTOM})
+            if (tile.mask & side)
+                tops.push_back(cell(tile, side * KEYS_PER_SIDE + tile.type));
+    }
+    drawFaces(TileRects::merge(faces, TileRects::BOTH));
+    // Absent groups' outlines are always drawn with the ordinary blender.
+    if (anyAbsent)
         Draw::setOrdinaryBlender();
-    float outline = solid ? 1.0f : 0.5f;
-    float bevel = solid ? 0.25f : 0.12f;
-    ALLEGRO_COLOR dark = al_map_rgba_f(0, 0, 0, outline);
-    float x1 = x(), y1 = y();
-    if (mask & LEFT)
-        batch.add(x1, y1, x1 + 1, y1 + 20, dark);
-    if (mask & RIGHT)
-        batch.add(x1 + 19, y1, x1 + 20, y1 + 20, dark);
-    if (mask & TOP) {
-        batch.add(x1, y1, x1 + 20, y1 + 7, al_map_rgba_f(1, 1, 1, bevel));
-        batch.add(x1, y1, x1 + 20, y1 + 1, dark);
+    drawEdges(TileRects::merge(sides, TileRects::DOWN_COLUMNS), TileRects::merge(tops, TileRects::ALONG_ROWS));
+}
+
+void Tile::drawFaces(const std::vector<TileRect>& faces) {
+    for (size_t i = 0; i < faces.size();) {
+        Draw::RepeatBatch batch(sheet->ownFrames[faces[i].key]);
+        for (int key = faces[i].key; i < faces.size() && faces[i].key == key; ++i)
+            batch.add(faces[i].x, faces[i].y, faces[i].x + faces[i].w, faces[i].y + faces[i].h);
+        batch.fill();
     }
-    if (mask & BOTTOM) {
-        batch.add(x1, y1 + 13, x1 + 20, y1 + 20, al_map_rgba_f(0, 0, 0, bevel));
-        batch.add(x1, y1 + 19, x1 + 20, y1 + 20, dark);
+}
+
+// Present tiles get a dark outline and a bevel; absent ones a fainter one. Side lines join down
+// columns, top and bottom ones along rows; left, right, top, bottom is the order in which each
+// tile's own edges overlap.
+void Tile::drawEdges(const std::vector<TileRect>& sides, const std::vector<TileRect>& tops) {
+    Draw::RectangleBatch batch;
+    for (const TileRect& r : sides) {
+        ALLEGRO_COLOR dark = al_map_rgba_f(0, 0, 0, present(r.key % KEYS_PER_SIDE) ? 1.0f : 0.5f);
+        if (r.key / KEYS_PER_SIDE == LEFT)
+            batch.add(r.x, r.y, r.x + 1, r.y + r.h, dark);
+        else
+            batch.add(r.x + r.w - 1, r.y, r.x + r.w, r.y + r.h, dark);
     }
+    for (const TileRect& r : tops) {
+        bool solid = present(r.key % KEYS_PER_SIDE);
+        ALLEGRO_COLOR dark = al_map_rgba_f(0, 0, 0, solid ? 1.0f : 0.5f);
+        float bevel = solid ? 0.25f : 0.12f;
+        if (r.key / KEYS_PER_SIDE == TOP) {
+            batch.add(r.x, r.y, r.x + r.w, r.y + 7, al_map_rgba_f(1, 1, 1, bevel));
+            batch.add(r.x, r.y, r.x + r.w, r.y + 1, dark);
+        } else {
+            batch.add(r.x, r.y + r.h - 7, r.x + r.w, r.y + r.h, al_map_rgba_f(0, 0, 0, bevel));
+            batch.add(r.x, r.y + r.h - 1, r.x + r.w, r.y + r.h, dark);
+        }
+    }
+    batch.fill();
 }

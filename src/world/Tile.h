@@ -2,6 +2,9 @@
 
 #include "assets/Draw.h"
 #include "world/Entity.h"
+#include "world/TileRects.h"
+
+#include <vector>
 
 class Level;
 class Sheet;
@@ -34,8 +37,8 @@ public:
     int order(int index) override;
     void render() override;
     const void* runKey() override;  // every tile: the run walks one sheet
-    // The run's bitmaps in one batch, then all of its edges in one fill: tiles never overlap,
-    // so a tile's edges may wait until the bitmaps after it are drawn.
+    // The run's faces in one batch per type, then all of its edges in one fill: tiles never
+    // overlap, so a tile's edges may wait until the faces after it are drawn.
     void renderRun(Entity* const* first, Entity* const* last) override;
     void save(FILE* file) override;
     void load(FILE* file) override;
@@ -46,6 +49,6 @@ public:
     void setup();
 
 private:
-    void drawBitmap();
-    void addEdges(Draw::RectangleBatch& batch);
+    void drawFaces(const std::vector<TileRect>& faces);
+    void drawEdges(const std::vector<TileRect>& sides, const std::vector<TileRect>& tops);
 };

@@ -54,6 +54,25 @@ TEST_F(DrawTest, LoadedBitmapsKeepStraightAlpha) {
     al_destroy_bitmap(loaded);
 }
 
+TEST_F(DrawTest, RepeatBatchRepeatsItsBitmapFromEachRectanglesCorner) {
+    ALLEGRO_BITMAP* pattern = al_create_bitmap(3, 2);
+    al_set_target_bitmap(pattern);
+    al_clear_to_color(al_map_rgb(0, 0, 255));
+    al_put_pixel(0, 0, al_map_rgb(255, 0, 0));
+    ALLEGRO_BITMAP* canvas = target(20, 10, al_map_rgb(0, 0, 0));
+    Draw::RepeatBatch batch(pattern);
+    batch.add(2, 1, 11, 5);
+    batch.add(14, 6, 17, 8);
+    batch.fill();
+    expectPixel(canvas, 2, 1, 255, 0, 0);   // the corner starts the pattern
+    expectPixel(canvas, 5, 3, 255, 0, 0);   // one repeat across and down
+    expectPixel(canvas, 10, 4, 0, 0, 255);
+    expectPixel(canvas, 11, 1, 0, 0, 0);    // the right side is open
+    expectPixel(canvas, 14, 6, 255, 0, 0);  // the second rectangle starts the pattern anew
+    expectPixel(canvas, 15, 7, 0, 0, 255);
+    al_destroy_bitmap(pattern);
+}
+
 TEST_F(DrawTest, GradientRunsFromTopColourToBottomColour) {
     ALLEGRO_BITMAP* canvas = target(20, 101, al_map_rgb(0, 0, 0));
     GfxHelpers::gradientRectangle(0, 0, 20, 101, al_map_rgb(255, 0, 0), al_map_rgb(0, 0, 255));

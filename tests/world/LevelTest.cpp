@@ -7,6 +7,9 @@
 #include "world/Tile.h"
 #include "world/World.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 // A running game whose grid is built from (type, col, row) triples through the world, as a
@@ -122,6 +125,35 @@ TEST_F(LevelTest, AbsentTileDrawsOnlyAGhostOutline) {
     expectPixel(canvas, 50, 50, 200, 200, 200);  // no frame
     expectPixel(canvas, 40, 50, 100, 100, 100, 2);
     expectPixel(canvas, 50, 59, 88, 88, 88, 3);  // shade 0.12 then outline 0.5
+}
+
+// Whole runs join alike neighbours into larger rectangles; the picture must be the one the
+// tiles make drawn one at a time.
+TEST_F(LevelTest, ARunDrawsWhatItsTilesDrawOneByOne) {
+    build({{0, 1, 1}, {0, 2, 1}, {0, 3, 1}, {0, 1, 2}, {0, 2, 2}, {0, 3, 2}, {0, 1, 3},  // block with a tail
+           {2, 4, 1}, {2, 4, 2}, {2, 5, 2},                                              // L of another type
+           {11, 2, 3}, {11, 3, 3}, {11, 3, 4},                                           // absent, touching both
+           {1, 6, 4}});
+    std::vector<Entity*> run(world.list(Tags::TILE).begin(), world.list(Tags::TILE).end());
+    ALLEGRO_BITMAP* oneByOne = al_create_bitmap(160, 120);
+    al_set_target_bitmap(oneByOne);
+    al_clear_to_color(al_map_rgb(90, 140, 220));
+    for (Entity* tile : run)
+        tile->render();
+    ALLEGRO_BITMAP* together = target(160, 120, al_map_rgb(90, 140, 220));
+    run.front()->renderRun(run.data(), run.data() + run.size());
+    int differing = 0;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 160; ++x) {
+            unsigned char a[4], b[4];
+            al_unmap_rgba(al_get_pixel(oneByOne, x, y), &a[0], &a[1], &a[2], &a[3]);
+            al_unmap_rgba(al_get_pixel(together, x, y), &b[0], &b[1], &b[2], &b[3]);
+            differing += std::equal(a, a + 4, b) ? 0 : 1;
+        }
+    EXPECT_EQ(differing, 0);
+    expectPixel(together, 50, 30, 100, 0, 50);  // inside the block: the type 0 frame
+    expectPixel(together, 79, 30, 0, 0, 0);     // the block's right outline, where the L begins
+    al_destroy_bitmap(oneByOne);
 }
 
 TEST_F(LevelTest, BodyRestingOnAFloorCollidesOnlyWhenSunkMoreThanAPixel) {
