@@ -1,8 +1,9 @@
 // sorrelmoor-sim LEVEL.lv SCRIPT [--trace]
 // Steps the level at 0.017 s with the script's keys and no display or sound, then prints
-// how the attempt ended; --trace prints the avatar every step.
+// how the attempt ended; --trace prints the avatar and everything it can carry every step.
 #include "core/Startup.h"
 #include "entities/Avatar.h"
+#include "entities/Carryable.h"
 #include "states/ScriptedPlay.h"
 
 #include <cstdio>
@@ -11,13 +12,20 @@
 namespace {
 
 const char* const STATE_NAMES[] = {"standing", "running", "airborne", "ducking"};
+const char CARRIED_STATES[] = {'r', 'a', 'c'};  // resting, airborne, carried
 
 void trace(LevelSession& session, int step) {
     Avatar* avatar = session.avatar();
     if (!avatar)
         return;
-    std::printf("%5d  x %8.3f  y %8.3f  vx %8.3f  vy %8.3f  %s\n", step, avatar->x(), avatar->y(),
+    std::printf("%5d  x %8.3f  y %8.3f  vx %8.3f  vy %8.3f  %-8s", step, avatar->x(), avatar->y(),
                 avatar->velocity.x, avatar->velocity.y, STATE_NAMES[avatar->state]);
+    for (Entity* entity : session.world.list(Tags::CARR)) {
+        auto* carryable = static_cast<Carryable*>(entity);
+        std::printf("  %s %.0f,%.0f %c", carryable->edString().c_str(), carryable->x(), carryable->y(),
+                    CARRIED_STATES[carryable->state]);
+    }
+    std::printf("\n");
 }
 
 void report(const ScriptedPlay::Outcome& outcome) {
