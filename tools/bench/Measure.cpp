@@ -3,6 +3,7 @@
 #include "core/SPrintF.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -31,6 +32,24 @@ long residentBytes() {
         }
     }
     return 0;
+}
+
+long residentBytesOfFiles(const std::vector<std::string>& pathParts) {
+    std::ifstream maps("/proc/self/smaps");
+    std::string line;
+    bool counting = false;
+    long kilobytes = 0;
+    while (std::getline(maps, line)) {
+        if (line.rfind("Rss:", 0) == 0) {
+            if (counting)
+                kilobytes += std::stol(line.substr(4));
+        } else if (!line.empty() && std::isxdigit(static_cast<unsigned char>(line[0])) &&
+                   line.find('-') != std::string::npos && line.find(':') > line.find('-')) {
+            counting = std::any_of(pathParts.begin(), pathParts.end(),
+                                   [&](const std::string& part) { return line.find(part) != std::string::npos; });
+        }
+    }
+    return kilobytes * 1024;
 }
 
 double median(std::vector<double> values) {

@@ -11,6 +11,9 @@ constexpr double BUDGET = 0.017;  // seconds: one frame of the game's pacing
 double wallSeconds();  // the monotonic clock, which every process on the machine shares
 double cpuSeconds();   // this process, all of its threads
 long residentBytes();  // from /proc/self/status; 0 when it cannot be read
+// The part of it in mappings of files whose path contains any of the given texts, from
+// /proc/self/smaps.
+long residentBytesOfFiles(const std::vector<std::string>& pathParts);
 
 double median(std::vector<double> values);
 double percentile(std::vector<double> values, double fraction);  // 0..1, nearest rank

@@ -48,6 +48,9 @@ int Phases::memory() {
                  growth < 0.1);
     Measure::note(SPrintF::format("resident after each round: %.1f, %.1f, %.1f MB", resident[0] / MEGABYTE,
                                   resident[1] / MEGABYTE, resident[2] / MEGABYTE));
+    long renderer = Measure::residentBytesOfFiles({"libLLVM", "/dri/"});
+    Measure::note(SPrintF::format("of the last, %.1f MB is the code of the OpenGL driver (libLLVM and the DRI driver)",
+                                  renderer / MEGABYTE));
     al_stop_module();
     al_destroy_display(display);
     return 0;
