@@ -1,13 +1,14 @@
 // level-gallery OUTPUT-FOLDER  |  level-gallery --one LEVEL.lv OUTPUT.png
-// Draws each shipped level as it starts (levels/1.lv on, then the title and victory levels),
-// before any update, into OUTPUT-FOLDER/<name>.png, and all of them small on one overview
-// picture, overview.png; or draws one level file. Runs in the run folder, where media/ and
-// levels/ are.
+// Draws each shipped level as its first frame shows it (levels/1.lv on, then the title and
+// victory levels), after one step so that pressure pads already hold their walls, into
+// OUTPUT-FOLDER/<name>.png, and all of them small on one overview picture, overview.png; or
+// draws one level file. Runs in the run folder, where media/ and levels/ are.
 #include "assets/Draw.h"
 #include "assets/Resources.h"
 #include "core/Startup.h"
 #include "core/SPrintF.h"
 #include "states/PlayState.h"
+#include "states/ScriptedPlay.h"
 
 #include <allegro5/allegro_font.h>
 
@@ -46,6 +47,7 @@ ALLEGRO_BITMAP* drawLevel(const char* path) {
     al_set_target_bitmap(picture);
     al_clear_to_color(al_map_rgb(0, 0, 0));
     PlayState level(PlayState::TITLE_OR_TEST, path);
+    level.update(ScriptedPlay::STEP);
     level.render(nullptr);
     return picture;
 }
