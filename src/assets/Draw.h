@@ -26,8 +26,6 @@ void tintedBitmap(ALLEGRO_BITMAP* bitmap, float x, float y, ALLEGRO_COLOR colour
 void scaledBitmap(ALLEGRO_BITMAP* bitmap, float sx, float sy, float sw, float sh, float dx, float dy,
                   float dw, float dh, int flags = 0);
 void text(ALLEGRO_FONT* font, float x, float y, int flags, const std::string& text);
-void tintedText(ALLEGRO_FONT* font, ALLEGRO_COLOR colour, float x, float y, int flags,
-                const std::string& text);  // colour times the tint
 void filledRectangle(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour);
 void rectangle(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour, float thickness);
 void line(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour, float thickness);

@@ -37,24 +37,21 @@ void PopUp::render() {
     Draw::filledRectangle(5, 5, 795, bottom, al_map_rgb(0, 0, 0));
     useTint(al_map_rgba(255, 255, 255, 192));
     Draw::rectangle(5, 5, 796, bottom, al_map_rgb(0, 0, 0), 2);
-    Draw::setOrdinaryBlender();
-    // One blender for all the text, so that its glyphs reach the screen as one batch.
-    Draw::holdBitmaps();
     for (size_t i = 0; i < lines.size(); ++i)
         drawLine(lines[i], 12 + 18 * static_cast<float>(i));
-    Draw::releaseBitmaps();
+    Draw::setOrdinaryBlender();
 }
 
-// A black shadow one pixel down, then the text in white, or the label alone in yellow.
 void PopUp::drawLine(const Line& line, float y) {
-    const ALLEGRO_COLOR shadow = al_map_rgb(0, 0, 0);
-    Draw::tintedText(font, shadow, 12, y + 1, ALLEGRO_ALIGN_LEFT, line.label);
-    Draw::tintedText(font, shadow, 788, y + 1, ALLEGRO_ALIGN_RIGHT, line.value);
+    useTint(al_map_rgb(0, 0, 0));
+    Draw::text(font, 12, y + 1, ALLEGRO_ALIGN_LEFT, line.label);
+    Draw::text(font, 788, y + 1, ALLEGRO_ALIGN_RIGHT, line.value);
     if (line.value == " ") {
-        Draw::tintedText(font, al_map_rgb(255, 255, 0), 12, y, ALLEGRO_ALIGN_LEFT, line.label);
+        useTint(al_map_rgb(255, 255, 0));
+        Draw::text(font, 12, y, ALLEGRO_ALIGN_LEFT, line.label);
         return;
     }
-    const ALLEGRO_COLOR white = al_map_rgb(255, 255, 255);
-    Draw::tintedText(font, white, 12, y, ALLEGRO_ALIGN_LEFT, line.label);
-    Draw::tintedText(font, white, 788, y, ALLEGRO_ALIGN_RIGHT, line.value);
+    useTint(al_map_rgb(255, 255, 255));
+    Draw::text(font, 12, y, ALLEGRO_ALIGN_LEFT, line.label);
+    Draw::text(font, 788, y, ALLEGRO_ALIGN_RIGHT, line.value);
 }

@@ -2,8 +2,6 @@
 #include "assets/GfxHelpers.h"
 #include "support/AllegroFixture.h"
 
-#include <allegro5/allegro_font.h>
-
 namespace {
 
 using DrawTest = AllegroTest;
@@ -38,25 +36,6 @@ TEST_F(DrawTest, TintAppliesToBitmaps) {
     Draw::scaledBitmap(sprite, 0, 0, 4, 4, 0, 0, 10, 10);
     expectPixel(canvas, 9, 9, 255, 255, 255);
     al_destroy_bitmap(sprite);
-}
-
-TEST_F(DrawTest, TintedTextIsItsColourTimesTheTint) {
-    ALLEGRO_FONT* font = al_create_builtin_font();
-    ALLEGRO_BITMAP* canvas = target(16, 8, al_map_rgb(0, 0, 0));
-    Draw::setBlender(ALLEGRO_ADD, Draw::ALPHA, Draw::INVERSE_ALPHA, al_map_rgb(255, 128, 0));
-    Draw::tintedText(font, al_map_rgb(200, 200, 200), 0, 0, ALLEGRO_ALIGN_LEFT, "HH");
-    int lit = 0;
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x) {
-            unsigned char r, g, b;
-            al_unmap_rgb(al_get_pixel(canvas, x, y), &r, &g, &b);
-            if (r == 0 && g == 0 && b == 0)
-                continue;
-            ++lit;
-            expectPixel(canvas, x, y, 200, 100, 0);
-        }
-    EXPECT_GT(lit, 8);
-    al_destroy_font(font);
 }
 
 TEST_F(DrawTest, LoadedBitmapsKeepStraightAlpha) {
