@@ -40,18 +40,19 @@ int fullestLevel(int& drawn) {
     return fullest;
 }
 
-// Mean seconds per drawn frame, the update kept out of the timing.
+// The median seconds per drawn frame, the update kept out of the timing: the machine's other
+// work lands on a few frames, which the median leaves out.
 template <typename Prepare> double frameCost(AppStateBase& state, ALLEGRO_DISPLAY* display, Prepare prepare) {
-    double spent = 0;
+    std::vector<double> costs;
     for (int i = 0; i < WARM_UP + FRAMES; ++i) {
         prepare();
         state.update(ScriptedPlay::STEP);
         double start = Measure::wallSeconds();
         Frames::draw(state, display);
         if (i >= WARM_UP)
-            spent += Measure::wallSeconds() - start;
+            costs.push_back(Measure::wallSeconds() - start);
     }
-    return spent / FRAMES;
+    return Measure::median(costs);
 }
 
 // The first frame of every numbered level, for comparing pictures.

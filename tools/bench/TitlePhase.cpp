@@ -56,6 +56,10 @@ void reportPacing(const std::vector<double>& shown) {
                  middle > 0.016 && middle < 0.018);
     Measure::row("frame interval, title, 99th percentile", Measure::duration(late),
                  SPrintF::format("%.2f x", late / Measure::BUDGET), "< 2 frames (34 ms)", late < 2 * Measure::BUDGET);
+    if (!intervals.empty()) {
+        double mean = (shown.back() - shown.front()) / static_cast<double>(intervals.size());
+        Measure::note(SPrintF::format("mean frame interval on the title: %s", Measure::duration(mean).c_str()));
+    }
 }
 
 } // namespace
