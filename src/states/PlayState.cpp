@@ -157,7 +157,9 @@ Rect PlayState::zoomWindow(double zoom, Vec avatar) {
     return Rect(r.x1 + dx, r.y1 + dy, r.x2 + dx, r.y2 + dy);
 }
 
-// The frame drawn so far is copied aside and drawn back magnified over the whole screen.
+// The frame drawn so far is copied aside and drawn back magnified over the whole screen. Both
+// copies replace what is under them: see-through sprites leave the frame's alpha below one, and
+// blended, the unmagnified frame would show through the magnified one there.
 void PlayState::magnify() {
     ALLEGRO_BITMAP* screen = al_get_target_bitmap();
     if (!screenCopy)
@@ -166,8 +168,8 @@ void PlayState::magnify() {
     Draw::setBlender(ALLEGRO_ADD, Draw::ONE, Draw::ZERO, al_map_rgb(255, 255, 255));
     al_draw_bitmap(screen, 0, 0, 0);
     al_set_target_bitmap(screen);
-    Draw::setOrdinaryBlender();
     Rect source = zoomWindow(zoom, session.avatar()->pos());
     Draw::scaledBitmap(screenCopy, source.x1, source.y1, source.x2 - source.x1, source.y2 - source.y1, 0, 0,
                        800, 600);
+    Draw::setOrdinaryBlender();
 }

@@ -8,6 +8,7 @@
 #include "support/StateDriver.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -151,6 +152,33 @@ TEST_F(PlayStateTest, TheZoomWindowMovesFromTheCentreToTheAvatarAndStaysOnScreen
     EXPECT_DOUBLE_EQ(halfway.x2 - halfway.x1, 320);
     EXPECT_GE(halfway.x1, 0);
     EXPECT_LE(halfway.y2, 600);
+}
+
+// Where see-through sprites left the frame's alpha below one, the magnified picture must still
+// cover what was there before it, not let the unmagnified frame show through.
+TEST_F(PlayStateTest, TheZoomShowsOnlyTheMagnifiedPicture) {
+    PlayState play(0, completing().c_str());
+    frame(play);
+    play.popUp->visible = false;
+    ALLEGRO_BITMAP* canvas = target(800, 600, al_map_rgb(0, 0, 0));
+    play.zoom = 1.0;
+    play.render(nullptr);
+    ALLEGRO_BITMAP* unzoomed = al_clone_bitmap(canvas);
+    play.zoom = 4.0;
+    play.render(nullptr);
+    Rect window = PlayState::zoomWindow(4.0, play.session.avatar()->pos());
+    ASSERT_DOUBLE_EQ(window.x1, 110);  // whole pixels, so that each screen pixel has one source
+    ASSERT_DOUBLE_EQ(window.y1, 385);
+    int differing = 0;
+    for (int y = 2; y < 600; y += 8)
+        for (int x = 2; x < 800; x += 8) {
+            unsigned char r1, g1, b1, r2, g2, b2;
+            al_unmap_rgb(al_get_pixel(canvas, x, y), &r1, &g1, &b1);
+            al_unmap_rgb(al_get_pixel(unzoomed, 110 + x / 4, 385 + y / 4), &r2, &g2, &b2);
+            differing += std::abs(r1 - r2) > 1 || std::abs(g1 - g2) > 1 || std::abs(b1 - b2) > 1;
+        }
+    EXPECT_EQ(differing, 0);
+    al_destroy_bitmap(unzoomed);
 }
 
 TEST_F(PlayStateTest, TheVictoryLevelTakesTheFirstThemeAndSaysWhatIsLeft) {
