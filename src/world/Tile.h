@@ -1,6 +1,5 @@
 #pragma once
 
-#include "assets/Draw.h"
 #include "world/Entity.h"
 #include "world/TileRects.h"
 

@@ -2,48 +2,40 @@
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 namespace TileRects {
 
 namespace {
 
-// Sorts so that rectangles that may join are neighbours, then joins each with the one before
-// it while `joins` says they share a side.
-template <typename Order, typename Joins, typename Grow>
-std::vector<TileRect> joinNeighbours(std::vector<TileRect> rects, Order order, Joins joins, Grow grow) {
-    std::sort(rects.begin(), rects.end(), order);
+// Sorted so that rectangles that may join are neighbours, each is joined with the one before
+// it when they share a whole vertical side.
+std::vector<TileRect> alongRows(std::vector<TileRect> rects) {
+    std::sort(rects.begin(), rects.end(), [](const TileRect& a, const TileRect& b) {
+        return std::tie(a.key, a.y, a.h, a.x) < std::tie(b.key, b.y, b.h, b.x);
+    });
     std::vector<TileRect> joined;
     for (const TileRect& rect : rects) {
-        if (!joined.empty() && joins(joined.back(), rect))
-            grow(joined.back(), rect);
+        TileRect* last = joined.empty() ? nullptr : &joined.back();
+        if (last && last->key == rect.key && last->y == rect.y && last->h == rect.h && last->x + last->w == rect.x)
+            last->w += rect.w;
         else
             joined.push_back(rect);
     }
     return joined;
 }
 
-std::vector<TileRect> alongRows(std::vector<TileRect> rects) {
-    return joinNeighbours(
-        std::move(rects),
-        [](const TileRect& a, const TileRect& b) {
-            return std::tie(a.key, a.y, a.h, a.x) < std::tie(b.key, b.y, b.h, b.x);
-        },
-        [](const TileRect& a, const TileRect& b) {
-            return a.key == b.key && a.y == b.y && a.h == b.h && a.x + a.w == b.x;
-        },
-        [](TileRect& a, const TileRect& b) { a.w += b.w; });
+// Rows become columns and columns rows.
+std::vector<TileRect> transposed(std::vector<TileRect> rects) {
+    for (TileRect& rect : rects) {
+        std::swap(rect.x, rect.y);
+        std::swap(rect.w, rect.h);
+    }
+    return rects;
 }
 
 std::vector<TileRect> downColumns(std::vector<TileRect> rects) {
-    return joinNeighbours(
-        std::move(rects),
-        [](const TileRect& a, const TileRect& b) {
-            return std::tie(a.key, a.x, a.w, a.y) < std::tie(b.key, b.x, b.w, b.y);
-        },
-        [](const TileRect& a, const TileRect& b) {
-            return a.key == b.key && a.x == b.x && a.w == b.w && a.y + a.h == b.y;
-        },
-        [](TileRect& a, const TileRect& b) { a.h += b.h; });
+    return transposed(alongRows(transposed(std::move(rects))));
 }
 
 } // namespace
