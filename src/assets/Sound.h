@@ -6,7 +6,7 @@
 // (headless runs step the same code silently).
 namespace Sound {
 
-// gain 1 is full volume, pan -1 left to 1 right, speed 1 the recorded pitch.
-void play(ALLEGRO_SAMPLE* sample, float gain, float pan, float speed);
+// Centred; gain 1 is full volume, speed 1 the recorded pitch.
+void play(ALLEGRO_SAMPLE* sample, float gain, float speed);
 
 } // namespace Sound

@@ -123,12 +123,12 @@ void Avatar::fly(double dt) {
         return;
     double lift = carried ? CARRYING_JUMP_SPEED : JUMP_SPEED;
     if (jumpGrace > 0) {
-        Sound::play(jumpSound, 0.65f, 0.5f, 1.0f);
+        Sound::play(jumpSound, 0.65f, 1.0f);
         addStatistic(&Game::jumps);
         velocity = Vec(facingRight ? JUMP_FORWARD_SPEED : -JUMP_FORWARD_SPEED, lift);
         jumpGrace = 0;
     } else {
-        Sound::play(jumpSound, 0.65f, 0.5f, 1.2f);
+        Sound::play(jumpSound, 0.65f, 1.2f);
         addStatistic(&Game::doubleJumps);
         velocity.y = 0.6 * lift;
         velocity.x = std::clamp(velocity.x, -140.0, 140.0);
@@ -204,7 +204,7 @@ void Avatar::takeOff(double vx) {
     addStatistic(&Game::jumps);
     jumpGrace = 0;
     velocity = Vec(vx, carried ? CARRYING_JUMP_SPEED : JUMP_SPEED);
-    Sound::play(jumpSound, 0.65f, 0.5f, 1.0f);
+    Sound::play(jumpSound, 0.65f, 1.0f);
 }
 
 void Avatar::addStatistic(double Game::*field, double amount) {
@@ -221,7 +221,7 @@ void Avatar::handleCollisions(double) {
         }
         if (hit.side == Collision::BELOW && state == AIRBORNE && velocity.y >= 0) {
             state = STANDING;
-            Sound::play(landSound, 1.1f, 0.5f, 1.0f);
+            Sound::play(landSound, 1.1f, 1.0f);
         }
         Physics::eject(this, hit);
         if (hit.side == Collision::ABOVE && velocity.y < 0)
@@ -237,7 +237,7 @@ void Avatar::animate(double dt) {
     for (int i = 0; i < steps; ++i) {
         runFrame = (runFrame + 1) % 6;
         if (runFrame % 2 == 1)
-            Sound::play(landSound, 0.9f, 0.5f, 1.0f);
+            Sound::play(landSound, 0.9f, 1.0f);
     }
 }
 
@@ -250,7 +250,7 @@ void Avatar::toss() {
         dropCarried();
         return;
     }
-    Sound::play(throwSound, 1.0f, 0.5f, 1.0f);
+    Sound::play(throwSound, 1.0f, 1.0f);
     addStatistic(&Game::throws);
     double sign = facingRight ? 1 : -1;
     Vec velocity(200 * sign, -100);
@@ -270,7 +270,7 @@ void Avatar::dropCarried() {
 void Avatar::die(const std::string& why) {
     if (status != PLAYING)
         return;
-    Sound::play(dieSound, 1.0f, 0.5f, 1.0f);
+    Sound::play(dieSound, 1.0f, 1.0f);
     Config::get().countDeath();
     Particle::puffAt(world, pos());
     status = DEAD;

@@ -110,7 +110,7 @@ void Baddie::destroy(Entity* bag) {
     Carryable* carryable = static_cast<Carryable*>(bag);
     if (carryable->carrier)
         carryable->carrier->dropCarried();
-    Sound::play(dieSound, 1.0f, 0.5f, 1.0f);
+    Sound::play(dieSound, 1.0f, 1.0f);
     Particle::puffAt(world, bag->pos());
     bag->discard();
 }

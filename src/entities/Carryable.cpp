@@ -40,7 +40,7 @@ void Carryable::settle() {
         if (hit.side == Collision::BELOW) {
             if (state == AIRBORNE && speed.y >= 0) {
                 state = RESTING;
-                Sound::play(landSound, 1.0f, 0.5f, 1.0f);
+                Sound::play(landSound, 1.0f, 1.0f);
                 landed();
             }
             Physics::eject(this, hit);

@@ -60,7 +60,7 @@ void Container::update(double) {
 void Container::swallow(Entity* bag) {
     bag->discard();
     count -= 1;
-    Sound::play(swallowSound, 1.0f, 0.5f, 1.0f);
+    Sound::play(swallowSound, 1.0f, 1.0f);
     for (int i = 0; i < 40; ++i) {
         float dx = randomFloat(5, 35);
         float dy = randomFloat(-5, 10);

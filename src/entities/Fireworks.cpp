@@ -38,7 +38,7 @@ void Fireworks::update(double) {
 void Fireworks::burst() {
     if (!world)
         return;
-    Sound::play(bangSound, 1.2f, 0.5f, 1.0f);
+    Sound::play(bangSound, 1.2f, 1.0f);
     for (int i = 0; i < SPARKS; ++i) {
         float angle = randomFloat(0, 6.28f);
         float speed = randomFloat(215, 265);

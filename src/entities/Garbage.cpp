@@ -34,7 +34,7 @@ void Garbage::update(double dt) {
 }
 
 void Garbage::collect() {
-    Sound::play(pickupSound, 1.0f, 0.5f, 1.0f);
+    Sound::play(pickupSound, 1.0f, 1.0f);
     discard();
     if (Game::sGame)
         Game::sGame->looseGarbage += 1.0;

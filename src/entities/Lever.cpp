@@ -59,7 +59,7 @@ void Lever::releaseIfHolderGone() {
 void Lever::touch(Entity* toucher) {
     bool touching = toucher->bbox().contains(x() + 10, y() + 10);
     if (touching && !holder) {
-        Sound::play(switchSound, 1.0f, 0.5f, 1.0f);
+        Sound::play(switchSound, 1.0f, 1.0f);
         on = !on;
         holder = toucher;
     } else if (!touching && holder == toucher) {

@@ -44,11 +44,18 @@ void Particle::renderRun(Entity* const* first, Entity* const* last) {
     Draw::holdBitmaps();
     for (Entity* const* entity = first; entity != last; ++entity) {
         Particle* particle = static_cast<Particle*>(*entity);
-        int alpha = static_cast<int>(255 * particle->life / particle->initialLife) & 0xFF;
+        int alpha = particle->alpha();
         Draw::tintedBitmap(particle->image, particle->x(), particle->y(), al_map_rgba(255, 255, 255, alpha));
     }
     Draw::releaseBitmaps();
     Draw::setOrdinaryBlender();
+}
+
+// A particle born without life has nothing left to fade: it shows as gone.
+int Particle::alpha() const {
+    if (initialLife <= 0)
+        return 0;
+    return static_cast<int>(255 * life / initialLife) & 0xFF;
 }
 
 // Each puff draws its offsets and its rising speed in this order.

@@ -23,6 +23,7 @@ public:
     void render() override;
     const void* runKey() override;  // one per blend: a run shares its blender
     void renderRun(Entity* const* first, Entity* const* last) override;
+    int alpha() const;  // 255 when born, fading with the life left
 
     // The smoke of something destroyed: 20 grey puffs drifting up around a point.
     static void puffAt(World* world, Vec position);

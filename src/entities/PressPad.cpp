@@ -39,7 +39,7 @@ void PressPad::update(double) {
             pressed = weighedDownBy(entity) || pressed;
     Tile::setPresent(channel, pressed != on);
     if (pressed != wasPressed)
-        Sound::play(switchSound, 1.0f, 0.5f, 1.0f);
+        Sound::play(switchSound, 1.0f, 1.0f);
     wasPressed = pressed;
 }
 

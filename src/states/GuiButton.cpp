@@ -49,7 +49,7 @@ void GuiButton::update(double) {
     setState(HOVERED);
     if (Controls::get().click->on()) {
         clicked = true;
-        Sound::play(clickSound, 1.0f, 0.5f, 1.0f);
+        Sound::play(clickSound, 1.0f, 1.0f);
     }
 }
 
