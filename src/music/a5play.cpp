@@ -147,8 +147,10 @@ long al_duh_get_position(AL_DUH_PLAYER* player) {
     return renderer ? duh_sigrenderer_get_position(renderer) : -1;
 }
 
+// One module at a time: whatever plays is stopped first, or its thread would play on unowned.
 // Headless runs never start the add-on; their music is silence, as when the file is missing.
 AL_DUH_PLAYER* al_play_module(const char* path, int startOrder, bool) {
+    al_stop_module();
     if (!dumbStarted)
         return nullptr;
     DUH* (*const readers[])(const char*) = {dumb_load_xm_quick, dumb_load_it_quick, dumb_load_mod_quick,

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include <unistd.h>
+
 namespace AtomicFile {
 
 bool read(const std::string& path, std::vector<uint8_t>& bytes) {
@@ -23,6 +25,8 @@ bool write(const std::string& path, const std::vector<uint8_t>& bytes) {
     if (!file)
         return false;
     bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    // On the disk before the rename, so that a power cut never leaves the name on an empty file.
+    written = written && std::fflush(file) == 0 && fsync(fileno(file)) == 0;
     written = std::fclose(file) == 0 && written;
     if (written && std::rename(temporary.c_str(), path.c_str()) == 0)
         return true;

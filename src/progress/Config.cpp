@@ -25,6 +25,7 @@ Config& Config::get() {
 }
 
 void Config::initialize(int levelCount) {
+    levelFiles = levelCount;
     std::vector<uint8_t> bytes;
     if (AtomicFile::read(path, bytes))
         deserialize(bytes);
@@ -83,6 +84,10 @@ void Config::levelComplete(int index, bool allGarbage, double time) {
     for (int i = k; i < k + 3 && i < static_cast<int>(levels.size()); ++i)
         levels[i].unlocked = true;
     save();
+}
+
+int Config::playableLevels() const {
+    return std::min(levelFiles, static_cast<int>(levels.size()));
 }
 
 void Config::countDeath() {

@@ -15,9 +15,13 @@ public:
     std::vector<LevelInfo> levels;
     int32_t deaths = 0;
     std::string path = "sorrelmoor.dat";  // relative to the working directory
+    int levelFiles = 0;                   // counted at start
 
     // Reads the progress file and makes sure every level file has a record.
     void initialize(int levelCount);
+    // Levels that can be played: the level files counted at start that have a record. Records
+    // beyond them (kept from a larger set of levels) are still kept and written back.
+    int playableLevels() const;
     // Writes the whole store; on failure prints one line and leaves the old file as it was.
     void save();
     // Records a finished level (index -1, the editor's test play, is ignored) and saves.

@@ -20,6 +20,10 @@ int levelCount() {
     return static_cast<int>(Config::get().levels.size());
 }
 
+int playableCount() {
+    return Config::get().playableLevels();
+}
+
 } // namespace
 
 TitleState::TitleState() : background(new PlayState(PlayState::TITLE_OR_TEST, "levels/title.lv")) {
@@ -36,7 +40,7 @@ TitleState::~TitleState() {
 
 void TitleState::addWidgets() {
     world.add(new GuiText(Vec(150, 295), "Play a level:", false));
-    for (int i = 0; i < levelCount(); ++i) {
+    for (int i = 0; i < playableCount(); ++i) {
         double x = 55 + 40 * (i % 5), y = 330 + 50 * (i / 5);
         levelButtons.push_back(new LevelButton(Rect(x, y, x + 30, y + 30), i));
         world.add(levelButtons.back());
@@ -91,7 +95,7 @@ void TitleState::playFrom(int level) {
     for (int choice = PlayState::RETRY; choice != PlayState::MENU;) {
         if (choice == PlayState::NEXT)
             ++level;
-        if (level >= levelCount())
+        if (level >= playableCount())
             break;
         PlayState play(level, SPrintF::format("levels/%d.lv", level + 1).c_str());
         choice = play.run(this);
