@@ -49,6 +49,11 @@ void text(ALLEGRO_FONT* font, float x, float y, int flags, const std::string& te
     al_draw_text(font, currentTint, x, y, flags, text.c_str());
 }
 
+void shadowedText(ALLEGRO_FONT* font, float x, float y, int flags, const std::string& text, ALLEGRO_COLOR colour) {
+    al_draw_text(font, tinted(al_map_rgb(0, 0, 0)), x + 1, y + 1, flags, text.c_str());
+    al_draw_text(font, tinted(colour), x, y, flags, text.c_str());
+}
+
 void filledRectangle(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour) {
     al_draw_filled_rectangle(x1, y1, x2, y2, tinted(colour));
 }

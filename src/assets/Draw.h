@@ -26,6 +26,8 @@ void tintedBitmap(ALLEGRO_BITMAP* bitmap, float x, float y, ALLEGRO_COLOR colour
 void scaledBitmap(ALLEGRO_BITMAP* bitmap, float sx, float sy, float sw, float sh, float dx, float dy,
                   float dw, float dh, int flags = 0);
 void text(ALLEGRO_FONT* font, float x, float y, int flags, const std::string& text);
+// Text in a colour over a black shadow one pixel down and right, readable on any sky.
+void shadowedText(ALLEGRO_FONT* font, float x, float y, int flags, const std::string& text, ALLEGRO_COLOR colour);
 void filledRectangle(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour);
 void rectangle(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour, float thickness);
 void line(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour, float thickness);

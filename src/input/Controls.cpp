@@ -17,4 +17,5 @@ Controls::Controls()
       right(new Key(ALLEGRO_KEY_RIGHT)), jump(new OnPress(new Key(ALLEGRO_KEY_Z))),
       toss(new OnPress(new Key(ALLEGRO_KEY_X))), confirm(new OnPress(new Key(ALLEGRO_KEY_SPACE))),
       click(new OnPress(new MouseKey(MouseKey::LEFT))), back(new OnPress(new Key(ALLEGRO_KEY_ESCAPE))),
-      retry(new OnPress(new Key(ALLEGRO_KEY_R))) {}
+      retry(new OnPress(new Key(ALLEGRO_KEY_R))), pause(new OnPress(new Key(ALLEGRO_KEY_P))),
+      hud(new OnPress(new Key(ALLEGRO_KEY_H))), enter(new OnPress(new Key(ALLEGRO_KEY_ENTER))) {}

@@ -24,4 +24,7 @@ public:
     OnPress* click;    // left mouse button
     OnPress* back;     // Escape
     OnPress* retry;    // R
+    OnPress* pause;    // P
+    OnPress* hud;      // H: the heads-up line on or off
+    OnPress* enter;    // Enter: presses the focused menu button
 };

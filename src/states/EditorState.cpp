@@ -172,6 +172,7 @@ void EditorState::testPlay() {
     LoadSave().save(TEST_FILE, &world);
     {
         PlayState play(PlayState::TITLE_OR_TEST, TEST_FILE);
+        play.editorTest = true;
         play.run(this);
     }
     Tile::restoreGroups();

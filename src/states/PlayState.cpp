@@ -103,7 +103,7 @@ void PlayState::complete() {
     else
         panel->addLine("If you do this under the target time, you will get a silver crown as well.", "");
     panel->addLine("", "");
-    panel->addLine("SPACE - next level, R - retry", "ESC - back to menu");
+    addChoices(panel, "SPACE - next level, R - retry");
     show(panel);
 }
 
@@ -114,8 +114,16 @@ void PlayState::showDeath(const std::string& reason) {
     panel->addLine("Total deaths so far:", SPrintF::format("%d", static_cast<int>(Config::get().deaths)));
     panel->addLine("", "");
     panel->addLine("", "");
-    panel->addLine("SPACE, R - retry", "ESC - back to menu");
+    addChoices(panel, "SPACE, R - retry");
     show(panel);
+}
+
+// The editor does not read the result: whatever is pressed, the test ends in the editor.
+void PlayState::addChoices(PopUp* panel, const char* playOn) {
+    if (editorTest)
+        panel->addLine("SPACE, R, ESC - back to the editor", "");
+    else
+        panel->addLine(playOn, "ESC - back to menu");
 }
 
 // The panel is drawn by the state after the zoom, so it stays out of the world's lists.

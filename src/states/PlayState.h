@@ -19,6 +19,7 @@ public:
     LevelSession session;
     double zoom = 1.0;
     PopUp* popUp = nullptr;  // owned; the summary once the attempt is decided
+    bool editorTest = false;  // the editor's test play, to which every choice returns
 
     PlayState(int level, const char* file);
     ~PlayState() override;
@@ -34,6 +35,7 @@ private:
     void startVictory();
     void complete();
     void showDeath(const std::string& reason);
+    void addChoices(PopUp* panel, const char* playOn);
     void show(PopUp* panel);
     void magnify();
     void finish(int choice);
