@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DeltaTime.h"
+#include "core/Screen.h"
 #include "input/Switch.h"
 
 #include <allegro5/allegro.h>
@@ -76,13 +77,19 @@ template <typename Result> void AppState<Result>::handleEvents() {
 template <typename Result> void AppState<Result>::handleEvent(ALLEGRO_EVENT* event) {
     if (event->type == ALLEGRO_EVENT_DISPLAY_CLOSE && quitRequested())
         done = 2;
+    if (event->type == ALLEGRO_EVENT_DISPLAY_RESIZE)
+        Screen::resized(display);
 }
 
 template <typename Result> void AppState<Result>::updateInputs() {
-    if (al_is_keyboard_installed())
+    if (al_is_keyboard_installed()) {
         al_get_keyboard_state(&keyboard);
-    if (al_is_mouse_installed())
+        Screen::takeShortcuts(display, keyboard);
+    }
+    if (al_is_mouse_installed()) {
         al_get_mouse_state(&mouse);
+        Screen::mapMouse(display, mouse);
+    }
     Switch::updatePrimaries();
 }
 
@@ -112,10 +119,10 @@ template <typename Result> Result AppState<Result>::run(AppState* parentState) {
 template <typename Result> void AppState<Result>::drawFrame() {
     if (!display)
         return;
-    al_set_target_backbuffer(display);
+    Screen::beginFrame(display);
     al_clear_to_color(al_map_rgb(0, 0, 0));
     render(display);
-    al_flip_display();
+    Screen::present(display);
 }
 
 // Whatever reached the parent while this state ran is stale; the time spent here must not

@@ -4,6 +4,7 @@
 #include "assets/Theme.h"
 #include "core/Die.h"
 #include "core/SPrintF.h"
+#include "core/Screen.h"
 #include "music/a5play.h"
 #include "progress/Config.h"
 
@@ -35,29 +36,56 @@ void startLibrary() {
 }
 
 // OpenGL first; without it only when that fails. Pacing is the frame timer's, so no vsync.
-ALLEGRO_DISPLAY* openDisplay(bool fullScreen) {
-    int mode = fullScreen ? ALLEGRO_FULLSCREEN : ALLEGRO_WINDOWED;
-    al_set_new_display_flags(mode | ALLEGRO_OPENGL);
+ALLEGRO_DISPLAY* tryDisplay(int mode, int width, int height) {
+    al_set_new_display_flags(mode | ALLEGRO_RESIZABLE | ALLEGRO_OPENGL);
     al_set_new_display_option(ALLEGRO_VSYNC, 2, ALLEGRO_SUGGEST);
-    ALLEGRO_DISPLAY* display = al_create_display(800, 600);
+    ALLEGRO_DISPLAY* display = al_create_display(width, height);
     if (!display) {
-        al_set_new_display_flags(mode);
-        display = al_create_display(800, 600);
+        al_set_new_display_flags(mode | ALLEGRO_RESIZABLE);
+        display = al_create_display(width, height);
     }
+    return display;
+}
+
+// Full screen is a window at the desktop's own size, so no video mode is ever asked for; when
+// even that cannot be had, a window will do.
+ALLEGRO_DISPLAY* openDisplay(bool fullScreen) {
+    int width, height;
+    Screen::desktopWindowSize(width, height);
+    ALLEGRO_DISPLAY* display = nullptr;
+    if (fullScreen) {
+        int desktopWidth, desktopHeight;
+        Screen::desktopSize(desktopWidth, desktopHeight);
+        display = tryDisplay(ALLEGRO_FULLSCREEN_WINDOW, desktopWidth, desktopHeight);
+        if (!display)
+            std::printf("Full screen is not available here: playing in a window.\n");
+    }
+    if (!display)
+        display = tryDisplay(ALLEGRO_WINDOWED, width, height);
     if (!display)
         die("Unable to create any sort of display window.");
     Draw::init();
     return display;
 }
 
-void startInputAndAudio(ALLEGRO_DISPLAY* display) {
+void startInput(ALLEGRO_DISPLAY* display) {
     al_install_keyboard();
     al_install_mouse();
     al_show_mouse_cursor(display);
-    if (!al_install_audio())
-        die("Unable to initialize audio.");
+}
+
+// Sixteen voices for the sounds and the default mixer for the music; without them the game plays
+// on in silence: with no audio system, samples load as nothing and modules never start.
+void startAudio() {
+    bool audio = al_install_audio() && al_reserve_samples(16) && al_get_default_mixer();
+    if (!audio) {
+        if (al_is_audio_installed())
+            al_uninstall_audio();
+        std::printf("No sound device: playing without sound.\n");
+        std::fflush(stdout);
+        return;
+    }
     al_init_acodec_addon();
-    al_reserve_samples(16);
     al_init_dumb_addon(1);
     al_duh_set_volume(al_play_module("media/dreamland.xm", 0, true), 0.25f);
 }
@@ -67,7 +95,8 @@ void startInputAndAudio(ALLEGRO_DISPLAY* display) {
 ALLEGRO_DISPLAY* startGame(bool fullScreen) {
     startLibrary();
     ALLEGRO_DISPLAY* display = openDisplay(fullScreen);
-    startInputAndAudio(display);
+    startInput(display);
+    startAudio();
     Config::get().initialize(countLevels());
     Theme::initialize();
     return display;
