@@ -6,9 +6,23 @@
 #include <cstdlib>
 #include <thread>
 
-Desktop::Desktop(unsigned long window) : window(std::to_string(window)) {
+namespace {
+
+// The library only reads screenshots here. Started without DISPLAY it opens no X connection of
+// its own, which the end of a test's virtual screen would break, ending the test program.
+void startImageReader() {
+    const char* display = std::getenv("DISPLAY");
+    std::string kept = display ? display : "";
+    unsetenv("DISPLAY");
     al_init();
     al_init_image_addon();
+    setenv("DISPLAY", kept.c_str(), 1);
+}
+
+} // namespace
+
+Desktop::Desktop(unsigned long window) : window(std::to_string(window)) {
+    startImageReader();
     std::system(("mkdir -p '" + folder() + "'").c_str());
     // Without a window manager, keys go to the window under the pointer.
     moveTo(400, 300);
@@ -68,7 +82,7 @@ void Desktop::pause(double seconds) {
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
 }
 
-bool Desktop::shoot(const std::string& name) {
+bool Desktop::shoot(const std::string& name, int width, int height) {
     std::string path = folder() + "/" + name + ".png";
     if (std::system(("timeout 20 import -window " + window + " '" + path + "' 2>/dev/null").c_str()) != 0)
         return false;
@@ -76,7 +90,7 @@ bool Desktop::shoot(const std::string& name) {
         al_destroy_bitmap(shot);
     al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
     shot = al_load_bitmap(path.c_str());
-    return shot && al_get_bitmap_width(shot) == 800 && al_get_bitmap_height(shot) == 600;
+    return shot && al_get_bitmap_width(shot) == width && al_get_bitmap_height(shot) == height;
 }
 
 Desktop::Colour Desktop::at(int x, int y) const {

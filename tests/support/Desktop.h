@@ -27,8 +27,9 @@ public:
     void hold(const std::string& name, double seconds);
     void pause(double seconds);
 
-    // Saves the window as NAME.png in the screenshot folder and keeps it for pixel reads.
-    bool shoot(const std::string& name);
+    // Saves the window as NAME.png in the screenshot folder and keeps it for pixel reads; false
+    // unless the window has the size given.
+    bool shoot(const std::string& name, int width = 800, int height = 600);
     Colour at(int x, int y) const;  // in the last screenshot
     // Pixels of the last screenshot inside the box for which `test` holds, every `step` pixels.
     template <typename Test> int count(int x1, int y1, int x2, int y2, Test test, int step = 1) const {
