@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DeltaTime.h"
+#include "input/Gamepad.h"
 #include "input/Switch.h"
 
 #include <allegro5/allegro.h>
@@ -81,6 +82,7 @@ template <typename Result> void AppState<Result>::handleEvent(ALLEGRO_EVENT* eve
 template <typename Result> void AppState<Result>::updateInputs() {
     if (al_is_keyboard_installed())
         al_get_keyboard_state(&keyboard);
+    Gamepad::merge(keyboard);
     if (al_is_mouse_installed())
         al_get_mouse_state(&mouse);
     Switch::updatePrimaries();

@@ -4,6 +4,7 @@
 #include "assets/Theme.h"
 #include "core/Die.h"
 #include "core/SPrintF.h"
+#include "input/Gamepad.h"
 #include "music/a5play.h"
 #include "progress/Config.h"
 
@@ -53,6 +54,7 @@ ALLEGRO_DISPLAY* openDisplay(bool fullScreen) {
 void startInputAndAudio(ALLEGRO_DISPLAY* display) {
     al_install_keyboard();
     al_install_mouse();
+    Gamepad::start();
     al_show_mouse_cursor(display);
     if (!al_install_audio())
         die("Unable to initialize audio.");
