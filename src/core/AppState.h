@@ -2,6 +2,7 @@
 
 #include "core/DeltaTime.h"
 #include "core/Screen.h"
+#include "input/Gamepad.h"
 #include "input/Switch.h"
 
 #include <allegro5/allegro.h>
@@ -86,6 +87,7 @@ template <typename Result> void AppState<Result>::updateInputs() {
         al_get_keyboard_state(&keyboard);
         Screen::takeShortcuts(display, keyboard);
     }
+    Gamepad::merge(keyboard);
     if (al_is_mouse_installed()) {
         al_get_mouse_state(&mouse);
         Screen::mapMouse(display, mouse);

@@ -5,6 +5,7 @@
 #include "core/Die.h"
 #include "core/SPrintF.h"
 #include "core/Screen.h"
+#include "input/Gamepad.h"
 #include "music/a5play.h"
 #include "progress/Config.h"
 
@@ -71,6 +72,7 @@ ALLEGRO_DISPLAY* openDisplay(bool fullScreen) {
 void startInput(ALLEGRO_DISPLAY* display) {
     al_install_keyboard();
     al_install_mouse();
+    Gamepad::start();
     al_show_mouse_cursor(display);
 }
 
