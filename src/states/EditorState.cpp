@@ -14,6 +14,7 @@
 #include "entities/PressPad.h"
 #include "entities/Spikes.h"
 #include "io/LoadSave.h"
+#include "states/EditorHelp.h"
 #include "states/PlayState.h"
 #include "world/Tile.h"
 
@@ -106,6 +107,8 @@ void EditorState::update(double dt) {
         loadWorkingFile();
     if (playKey.on())
         testPlay();
+    if (helpKey.on())
+        helpShown = !helpShown;
 }
 
 // A button held or a wheel turned before the editor opened must not act in its first frame.
@@ -205,4 +208,6 @@ void EditorState::render(ALLEGRO_DISPLAY*) {
     world.render();
     Draw::shadowedText(font, 5, 5, ALLEGRO_ALIGN_LEFT, palette[selected]->edString(), al_map_rgb(255, 255, 255));
     notice.render(font, 5, 5 + al_get_font_line_height(font) + 4);
+    if (helpShown)
+        EditorHelp::render(font);
 }

@@ -14,7 +14,7 @@
 
 // The level editor: copies of a chosen prototype are placed on the 20-pixel grid with the
 // mouse and erased with the right button; S and L save and reload "levels/edit.lv", P test-plays.
-// Each command leaves a line on screen saying what it did.
+// Each command leaves a line on screen saying what it did; F1 shows the keys.
 class EditorState : public AppState<int> {
 public:
     static const int COLUMNS = 40;
@@ -29,6 +29,7 @@ public:
     Entity* grid[COLUMNS * ROWS] = {};  // column-major, like the level grid
     int lastWheel = 0;
     EditorNotice notice;
+    bool helpShown = false;
 
     EditorState();
     ~EditorState() override;
@@ -62,5 +63,7 @@ private:
     OnPress loadKey{&lKey};
     Key pKey{ALLEGRO_KEY_P};
     OnPress playKey{&pKey};
+    Key f1Key{ALLEGRO_KEY_F1};
+    OnPress helpKey{&f1Key};
     bool started = false;  // the first frame takes the wheel and the cell as they are
 };

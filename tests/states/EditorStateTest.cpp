@@ -251,4 +251,22 @@ TEST_F(EditorStateTest, TheNoticeIsDrawnBelowTheLabelUntilItsTimeIsUp) {
     EXPECT_EQ(inked(canvas, 0, 21, 400, 40), 0);
 }
 
+TEST_F(EditorStateTest, F1ShowsAndHidesTheKeysOverTheGridAndEditingGoesOn) {
+    EditorState editor;
+    frame(editor);
+    EXPECT_EQ(inked(picture(editor), 300, 250, 500, 350), 0);
+    frame(editor, {ALLEGRO_KEY_F1});
+    frame(editor, {ALLEGRO_KEY_F1});  // held: one switch
+    EXPECT_TRUE(editor.helpShown);
+    ALLEGRO_BITMAP* canvas = picture(editor);
+    EXPECT_EQ(inked(canvas, 300, 250, 500, 350), 200 * 100);
+    unsigned char r, g, b;
+    al_unmap_rgb(al_get_pixel(canvas, 605, 305), &r, &g, &b);  // right of the longest line
+    EXPECT_LT(r + g + b, 3 * 100) << "a dark panel";
+    at(editor, 400, 300, true);  // the panel does not stop a click reaching the grid
+    EXPECT_NE(cell(editor, 20, 15), nullptr);
+    frame(editor, {ALLEGRO_KEY_F1});
+    EXPECT_FALSE(editor.helpShown);
+}
+
 } // namespace
