@@ -14,10 +14,12 @@
 #include "entities/PressPad.h"
 #include "entities/Spikes.h"
 #include "io/LoadSave.h"
+#include "states/EditorHelp.h"
 #include "states/PlayState.h"
 #include "world/Tile.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -42,6 +44,10 @@ bool fileExists(const char* path) {
     if (file)
         std::fclose(file);
     return file != nullptr;
+}
+
+std::string objects(size_t count) {
+    return std::to_string(count) + (count == 1 ? " object" : " objects");
 }
 
 } // namespace
@@ -81,7 +87,8 @@ void EditorState::buildPalette() {
     palette.emplace_back(new Fireworks());
 }
 
-void EditorState::update(double) {
+void EditorState::update(double dt) {
+    notice.advance(dt);
     int cellX = cellOf(mouse.x), cellY = cellOf(mouse.y);
     if (!started)
         startFromHere();
@@ -95,11 +102,13 @@ void EditorState::update(double) {
         erase(cellX, cellY);
     choosePrototype();
     if (saveKey.on())
-        LoadSave().save(WORKING_FILE, &world);
+        saveWorkingFile();
     if (loadKey.on())
         loadWorkingFile();
     if (playKey.on())
         testPlay();
+    if (helpKey.on())
+        helpShown = !helpShown;
 }
 
 // A button held or a wheel turned before the editor opened must not act in its first frame.
@@ -150,11 +159,19 @@ void EditorState::clearAll() {
     std::fill(std::begin(grid), std::end(grid), nullptr);
 }
 
+// A save that fails ends the program with the file code's message, so reaching the notice means it was written.
+void EditorState::saveWorkingFile() {
+    LoadSave().save(WORKING_FILE, &world);
+    notice.say("Saved " + objects(world.list(Tags::ENTT).size()) + " to " + WORKING_FILE);
+}
+
 // Without a working file yet the layout on screen is kept rather than lost. Entities the
 // file places off the field stay in the level but get no cell.
 void EditorState::loadWorkingFile() {
     if (!fileExists(WORKING_FILE)) {
-        std::printf("There is no %s to load yet: press S to save one.\n", WORKING_FILE);
+        std::string missing = std::string("There is no ") + WORKING_FILE + " to load yet: press S to save one.";
+        std::printf("%s\n", missing.c_str());
+        notice.say(missing);
         return;
     }
     clearAll();
@@ -165,6 +182,7 @@ void EditorState::loadWorkingFile() {
         if (entity->x() >= 0 && entity->y() >= 0 && inField(cellX, cellY))
             grid[cellIndex(cellX, cellY)] = entity;
     }
+    notice.say("Loaded " + objects(world.list(Tags::ENTT).size()) + " from " + WORKING_FILE);
 }
 
 // The test plays a copy on disk, so nothing the test does reaches the editor's world.
@@ -176,6 +194,7 @@ void EditorState::testPlay() {
         play.run(this);
     }
     Tile::restoreGroups();
+    notice.say(std::string("Test play ended; S saves this layout to ") + WORKING_FILE);
 }
 
 void EditorState::render(ALLEGRO_DISPLAY*) {
@@ -187,5 +206,8 @@ void EditorState::render(ALLEGRO_DISPLAY*) {
     for (int y = 0; y < 600; y += 20)
         Draw::line(0, y + 0.5f, 800, y + 0.5f, gridColour, 1);
     world.render();
-    Draw::text(font, 5, 5, ALLEGRO_ALIGN_LEFT, palette[selected]->edString());
+    Draw::shadowedText(font, 5, 5, ALLEGRO_ALIGN_LEFT, palette[selected]->edString(), al_map_rgb(255, 255, 255));
+    notice.render(font, 5, 5 + al_get_font_line_height(font) + 4);
+    if (helpShown)
+        EditorHelp::render(font);
 }

@@ -4,6 +4,7 @@
 #include "input/Key.h"
 #include "input/MouseKey.h"
 #include "input/OnPress.h"
+#include "states/EditorNotice.h"
 #include "world/World.h"
 
 #include <allegro5/allegro_font.h>
@@ -13,6 +14,7 @@
 
 // The level editor: copies of a chosen prototype are placed on the 20-pixel grid with the
 // mouse and erased with the right button; S and L save and reload "levels/edit.lv", P test-plays.
+// Each command leaves a line on screen saying what it did; F1 shows the keys.
 class EditorState : public AppState<int> {
 public:
     static const int COLUMNS = 40;
@@ -26,6 +28,8 @@ public:
     ALLEGRO_FONT* font;
     Entity* grid[COLUMNS * ROWS] = {};  // column-major, like the level grid
     int lastWheel = 0;
+    EditorNotice notice;
+    bool helpShown = false;
 
     EditorState();
     ~EditorState() override;
@@ -39,6 +43,7 @@ private:
     void place(int cellX, int cellY);
     void erase(int cellX, int cellY);
     void choosePrototype();
+    void saveWorkingFile();
     void loadWorkingFile();
     void testPlay();
     void clearAll();
@@ -58,5 +63,7 @@ private:
     OnPress loadKey{&lKey};
     Key pKey{ALLEGRO_KEY_P};
     OnPress playKey{&pKey};
+    Key f1Key{ALLEGRO_KEY_F1};
+    OnPress helpKey{&f1Key};
     bool started = false;  // the first frame takes the wheel and the cell as they are
 };

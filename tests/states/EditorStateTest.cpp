@@ -41,6 +41,24 @@ struct EditorStateTest : StateTest {
         frame(editor, {key});
         frame(editor);
     }
+    // The editor's picture, drawn into a memory bitmap of the window's size.
+    ALLEGRO_BITMAP* picture(EditorState& editor) {
+        ALLEGRO_BITMAP* canvas = target(800, 600, al_map_rgb(0, 0, 0));
+        editor.render(nullptr);
+        return canvas;
+    }
+    // Pixels in the box that are neither the editor's paper nor its grid lines: text or a panel.
+    static int inked(ALLEGRO_BITMAP* canvas, int x1, int y1, int x2, int y2) {
+        int count = 0;
+        for (int y = y1; y < y2; ++y)
+            for (int x = x1; x < x2; ++x) {
+                unsigned char r, g, b;
+                al_unmap_rgb(al_get_pixel(canvas, x, y), &r, &g, &b);
+                bool paper = r == 120 && g == 180 && b == 255, line = r == 60 && g == 100 && b == 255;
+                count += !paper && !line;
+            }
+        return count;
+    }
     static Entity* cell(EditorState& editor, int col, int row) { return editor.grid[col * 30 + row]; }
     static size_t placed(EditorState& editor) { return editor.world.list(Tags::ENTT).size(); }
 };
@@ -163,6 +181,92 @@ TEST_F(EditorStateTest, ClicksOffTheWindowPlaceNothing) {
     at(editor, 810, 10, true);
     at(editor, 10, 605, true);
     EXPECT_EQ(placed(editor), 0u);
+}
+
+struct NoticeCase {
+    const char* name;
+    int objectsInFile;  // a working file written before the command; none when negative
+    int key;
+    const char* expected;
+};
+
+TEST_F(EditorStateTest, EachFileCommandSaysWhatItDid) {
+    const NoticeCase cases[] = {
+        {"save", -1, ALLEGRO_KEY_S, "Saved 1 object to levels/edit.lv"},
+        {"load", 2, ALLEGRO_KEY_L, "Loaded 2 objects from levels/edit.lv"},
+        {"load an empty file", 0, ALLEGRO_KEY_L, "Loaded 0 objects from levels/edit.lv"},
+        {"load with no file yet", -1, ALLEGRO_KEY_L, "There is no levels/edit.lv to load yet: press S to save one."},
+    };
+    for (const NoticeCase& c : cases) {
+        std::remove("levels/edit.lv");
+        if (c.objectsInFile >= 0) {
+            EditorState writer;
+            for (int i = 0; i < c.objectsInFile; ++i) {
+                at(writer, 20 * i, 0);
+                at(writer, 20 * i, 0, true);
+            }
+            LoadSave().save("levels/edit.lv", &writer.world);
+        }
+        EditorState editor;
+        at(editor, 100, 100);
+        at(editor, 100, 100, true);
+        EXPECT_EQ(editor.notice.current(), "") << c.name;
+        press(editor, c.key);
+        EXPECT_EQ(editor.notice.current(), c.expected) << c.name;
+    }
+}
+
+TEST_F(EditorStateTest, ANoticeLastsTwoSecondsAndANewerOneStartsAfresh) {
+    EditorState editor;
+    frame(editor, {ALLEGRO_KEY_S}, 0.25);
+    for (int i = 0; i < 7; ++i)
+        frame(editor, {}, 0.25);
+    EXPECT_EQ(editor.notice.current(), "Saved 0 objects to levels/edit.lv");
+    frame(editor, {}, 0.25);
+    EXPECT_EQ(editor.notice.current(), "");
+
+    frame(editor, {ALLEGRO_KEY_S}, 0.25);
+    for (int i = 0; i < 6; ++i)
+        frame(editor, {}, 0.25);
+    frame(editor, {ALLEGRO_KEY_L}, 0.25);  // 1.75 s into the first: the second replaces it
+    EXPECT_EQ(editor.notice.current(), "Loaded 0 objects from levels/edit.lv");
+    for (int i = 0; i < 7; ++i)
+        frame(editor, {}, 0.25);
+    EXPECT_EQ(editor.notice.current(), "Loaded 0 objects from levels/edit.lv");
+    frame(editor, {}, 0.25);
+    EXPECT_EQ(editor.notice.current(), "");
+}
+
+TEST_F(EditorStateTest, TheNoticeIsDrawnBelowTheLabelUntilItsTimeIsUp) {
+    EditorState editor;
+    frame(editor);
+    ALLEGRO_BITMAP* canvas = picture(editor);
+    EXPECT_GT(inked(canvas, 0, 0, 200, 20), 0);  // the label
+    EXPECT_EQ(inked(canvas, 0, 21, 400, 40), 0);
+    frame(editor, {ALLEGRO_KEY_L});
+    canvas = picture(editor);
+    EXPECT_GT(inked(canvas, 0, 21, 400, 40), 100);
+    frame(editor, {}, EditorNotice::SHOWN_FOR);
+    canvas = picture(editor);
+    EXPECT_EQ(inked(canvas, 0, 21, 400, 40), 0);
+}
+
+TEST_F(EditorStateTest, F1ShowsAndHidesTheKeysOverTheGridAndEditingGoesOn) {
+    EditorState editor;
+    frame(editor);
+    EXPECT_EQ(inked(picture(editor), 300, 250, 500, 350), 0);
+    frame(editor, {ALLEGRO_KEY_F1});
+    frame(editor, {ALLEGRO_KEY_F1});  // held: one switch
+    EXPECT_TRUE(editor.helpShown);
+    ALLEGRO_BITMAP* canvas = picture(editor);
+    EXPECT_EQ(inked(canvas, 300, 250, 500, 350), 200 * 100);
+    unsigned char r, g, b;
+    al_unmap_rgb(al_get_pixel(canvas, 605, 305), &r, &g, &b);  // right of the longest line
+    EXPECT_LT(r + g + b, 3 * 100) << "a dark panel";
+    at(editor, 400, 300, true);  // the panel does not stop a click reaching the grid
+    EXPECT_NE(cell(editor, 20, 15), nullptr);
+    frame(editor, {ALLEGRO_KEY_F1});
+    EXPECT_FALSE(editor.helpShown);
 }
 
 } // namespace
