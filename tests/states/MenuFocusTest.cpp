@@ -163,23 +163,4 @@ TEST_F(MenuFocusTest, AHiddenFocusPressesNothing) {
     EXPECT_FALSE(title.themeButton->clicked);
 }
 
-TEST_F(MenuFocusTest, NearestMeasuresFromTheEdgesAndPrefersBoxesInLine) {
-    Rect from(100, 100, 130, 130);
-    std::vector<Rect> boxes = {
-        Rect(115, 60, 145, 90),    // 0: above, overlapping the columns
-        Rect(300, 130, 330, 160),  // 1: right, touching the row: in line
-        Rect(140, 140, 170, 170),  // 2: right and below, nearer but out of line
-        Rect(110, 110, 120, 120),  // 3: inside: beyond no edge
-        Rect(60, 160, 90, 190),    // 4: down and left
-        Rect(0, 95, 20, 125),      // 5: left in line, but far
-    };
-    struct Case {
-        MenuFocus::Direction direction;
-        int expected;
-    } cases[] = {{MenuFocus::UP, 0}, {MenuFocus::RIGHT, 1}, {MenuFocus::DOWN, 2}, {MenuFocus::LEFT, 5}};
-    for (const Case& c : cases)
-        EXPECT_EQ(MenuFocus::nearest(boxes, from, c.direction), c.expected) << c.direction;
-    EXPECT_EQ(MenuFocus::nearest({}, from, MenuFocus::UP), -1);
-}
-
 } // namespace
