@@ -47,10 +47,8 @@ void GuiButton::update(double) {
         return;
     }
     setState(HOVERED);
-    if (Controls::get().click->on()) {
-        clicked = true;
-        Sound::play(clickSound, 1.0f, 1.0f);
-    }
+    if (Controls::get().click->on())
+        press();
 }
 
 void GuiButton::render() {
@@ -59,7 +57,22 @@ void GuiButton::render() {
     Draw::filledRectangle(r.x1, r.y1, r.x2, r.y2, al_map_rgb(48, 48, 64));
     Draw::rectangle(r.x1, r.y1, r.x2, r.y2, al_map_rgb(0, 0, 0), 2);
     Draw::setOrdinaryBlender();
+    if (focused)
+        drawFocusRing();
     Draw::text(font, (r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2 - 7, ALLEGRO_ALIGN_CENTRE, label);
+}
+
+// Outside the box, within the gap between level buttons, so the box itself looks as it
+// always does: white over a black edge shows on light and dark skies alike.
+void GuiButton::drawFocusRing() {
+    const Rect& r = rectangle;
+    Draw::rectangle(r.x1 - 4, r.y1 - 4, r.x2 + 4, r.y2 + 4, al_map_rgb(0, 0, 0), 3);
+    Draw::rectangle(r.x1 - 4, r.y1 - 4, r.x2 + 4, r.y2 + 4, al_map_rgb(255, 255, 255), 1.5);
+}
+
+void GuiButton::press() {
+    clicked = true;
+    Sound::play(clickSound, 1.0f, 1.0f);
 }
 
 bool GuiButton::takeClick() {

@@ -8,6 +8,7 @@
 #include <string>
 
 // A clickable box with a centred label. A click stays recorded until the owner clears it.
+// A menu that lets the keyboard choose buttons marks one as focused, which draws a ring round it.
 class GuiButton : public Entity {
 public:
     enum State { DISABLED = 0, NORMAL = 1, HOVERED = 2 };
@@ -19,6 +20,7 @@ public:
     std::string label;
     bool clicked = false;
     State state = NORMAL;  // drawn as normal until the first update
+    bool focused = false;
 
     GuiButton(Rect rectangle, const std::string& label, bool enabled);
     const int* indices() override;
@@ -27,6 +29,11 @@ public:
     void render() override;
     virtual void setState(State newState) { state = newState; }
 
+    // What a click does, for the mouse and for a key pressing the focused button alike.
+    void press();
     // Reads the click and clears it, so each click is acted on once.
     bool takeClick();
+
+private:
+    void drawFocusRing();
 };

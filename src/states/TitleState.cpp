@@ -30,6 +30,7 @@ TitleState::TitleState() : background(new PlayState(PlayState::TITLE_OR_TEST, "l
     Resources::load(logo, "media/logo.png");
     addWidgets();
     world.reindex();
+    focus.start(firstFocus());
 }
 
 // The victory button is the world's once offered; until then it is the title's own.
@@ -55,6 +56,26 @@ void TitleState::addWidgets() {
     world.add(unlockLabel = new GuiText(Vec(400, 582), "", false));
 }
 
+// The level the player is up to: the first open one not yet completed; once all are, the victory.
+GuiButton* TitleState::firstFocus() {
+    for (size_t i = 0; i < levelButtons.size(); ++i) {
+        const LevelInfo& record = Config::get().levels[i];
+        if (record.unlocked && !record.completed)
+            return levelButtons[i];
+    }
+    if (victoryOffered)
+        return victoryButton;
+    return levelButtons.empty() ? themeButton : levelButtons.front();
+}
+
+std::vector<GuiButton*> TitleState::menuButtons() {
+    std::vector<GuiButton*> buttons = levelButtons;
+    if (victoryOffered)
+        buttons.push_back(victoryButton);
+    buttons.insert(buttons.end(), {themeButton, musicButton, quitButton});
+    return buttons;
+}
+
 void TitleState::offerVictoryIfEarned() {
     if (victoryOffered || Config::get().completions() != levelCount())
         return;
@@ -68,6 +89,7 @@ void TitleState::update(double dt) {
     for (Entity* entity : world.list(Tags::DYNA))
         entity->update(dt);
     world.reindex();
+    focus.update(menuButtons(), *mouseState());
     unlockLabel->text = SPrintF::format("Unlock points: %d/%d", Config::get().unlockPoints(), 3 * levelCount());
     for (size_t i = 0; i < levelButtons.size(); ++i)
         if (levelButtons[i]->takeClick()) {

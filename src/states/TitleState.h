@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AppState.h"
+#include "states/MenuFocus.h"
 #include "world/World.h"
 
 #include <allegro5/allegro.h>
@@ -13,7 +14,7 @@ class GuiText;
 class PlayState;
 
 // The menu over the live title level: level buttons, the theme cycle, the music switch, the
-// victory level once every level is done, and Quit.
+// victory level once every level is done, and Quit. The keys can choose among them as the mouse does.
 class TitleState : public AppState<int> {
 public:
     World world;  // the widgets
@@ -27,6 +28,7 @@ public:
     int themeIndex = 0;
     bool musicOn = true;  // the entry starts the title music
     GuiText* unlockLabel;
+    MenuFocus focus;
 
     TitleState();
     ~TitleState() override;
@@ -36,6 +38,8 @@ public:
 
 private:
     void addWidgets();
+    GuiButton* firstFocus();
+    std::vector<GuiButton*> menuButtons();
     void playFrom(int level);
     void playVictory();
     void nextTheme();

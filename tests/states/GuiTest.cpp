@@ -4,6 +4,7 @@
 #include "states/GuiButton.h"
 #include "states/GuiText.h"
 #include "states/LevelButton.h"
+#include "states/MenuFocus.h"
 #include "support/StateDriver.h"
 
 namespace {
@@ -147,6 +148,26 @@ TEST_F(GuiTest, DetailsShowOnlyWhileTheButtonIsHovered) {
     button.render();
     EXPECT_GT(drawnIn(canvas, 300, 310, 500, 330), 0);  // "Level 1"
     EXPECT_GT(drawnIn(canvas, 300, 405, 500, 430), 0);  // the target time of a completed level
+}
+
+// The ring lies in the gap round the box, so the box itself looks as a hovered one does.
+TEST_F(GuiTest, AFocusedLevelButtonShowsARingAndItsDetailsWithoutTheMouse) {
+    LevelButton button(Rect(55, 330, 85, 360), 0);
+    MenuFocus focus;
+    ALLEGRO_BITMAP* canvas = target(800, 600, al_map_rgb(0, 0, 0));
+    for (bool focused : {false, true}) {
+        focus.start(focused ? &button : nullptr);
+        mouseAt(500, 500);
+        button.update(0.017);
+        focus.update({&button}, screen.mouse);
+        al_clear_to_color(al_map_rgb(0, 0, 0));
+        button.render();
+        EXPECT_EQ(button.focused, focused);
+        EXPECT_EQ(drawnIn(canvas, 300, 310, 500, 330) > 0, focused);  // "Level 1"
+        EXPECT_EQ(drawnIn(canvas, 49, 324, 91, 328) > 0, focused);    // the ring's top side
+        int fill = focused ? 255 : 192;
+        expectPixel(canvas, 60, 350, 48 * fill / 255, 48 * fill / 255, 64 * fill / 255);
+    }
 }
 
 } // namespace

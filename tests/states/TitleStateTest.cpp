@@ -1,4 +1,7 @@
 #include "assets/Theme.h"
+#include "entities/Avatar.h"
+#include "input/Controls.h"
+#include "input/SyntheticInput.h"
 #include "music/a5play.h"
 #include "progress/Config.h"
 #include "states/GuiButton.h"
@@ -7,11 +10,34 @@
 #include "states/TitleState.h"
 #include "support/StateDriver.h"
 
+#include <functional>
+#include <vector>
+
 namespace {
+
+// The player inside the levels the title runs, whose loops the test cannot step. A primary
+// switch made after the shared ones is sampled last in each turn: it writes the keys the running
+// level sees in its next turn. After a long while it holds Escape, so no level runs for ever.
+struct LevelPlayer : Switch {
+    std::function<std::vector<int>(PlayState&)> keys;
+    std::vector<int> levels;  // the level of each turn played
+    LevelPlayer() : Switch(true) {}
+    bool on() override { return false; }
+    void update() override {
+        PlayState* play = dynamic_cast<PlayState*>(AppStateBase::sCurrent);
+        if (!play)
+            return;
+        levels.push_back(play->levelNumber);
+        SyntheticInput::clear(play->keyboard);
+        for (int key : levels.size() < 300 ? keys(*play) : std::vector<int>{ALLEGRO_KEY_ESCAPE})
+            SyntheticInput::setKey(play->keyboard, key, true);
+    }
+};
 
 struct TitleStateTest : StateTest {
     void SetUp() override {
         StateTest::SetUp();
+        Controls::get();  // before any level player, so as to be sampled before it
         Theme::current = Theme::themes[0];
     }
     void click(TitleState& title, GuiButton* button) {
@@ -115,6 +141,47 @@ TEST_F(TitleStateTest, TheTitleLevelRunsBehindTheMenuAndIgnoresItsKeys) {
         after += entity->x();
     EXPECT_NE(before, after);  // clouds and baddies have moved
     EXPECT_EQ(title.done, 0);
+}
+
+TEST_F(TitleStateTest, KeysAloneStartLevelOneAndComeBackToTheMenu) {
+    LevelPlayer player;
+    player.keys = [](PlayState&) { return std::vector<int>{ALLEGRO_KEY_ESCAPE}; };
+    TitleState title;
+    frame(title);
+    ASSERT_EQ(title.focus.focused(), title.levelButtons[0]);
+    frame(title, {ALLEGRO_KEY_RIGHT});
+    frame(title, {ALLEGRO_KEY_LEFT});
+    frame(title, {ALLEGRO_KEY_Z});
+    EXPECT_EQ(player.levels, std::vector<int>({0, 0}));  // a turn without keys, then Escape
+    frame(title, {ALLEGRO_KEY_ESCAPE});  // still held from the level: not a new press
+    EXPECT_EQ(title.done, 0);
+    EXPECT_EQ(title.focus.focused(), title.levelButtons[0]);
+    frame(title);
+    frame(title, {ALLEGRO_KEY_ESCAPE});
+    EXPECT_EQ(title.done, 1);
+}
+
+// The last level's summary, closed with Space, hands the title a Space already down.
+TEST_F(TitleStateTest, KeysHeldFromALevelPressNothingOnTheMenu) {
+    std::vector<LevelInfo>& records = Config::get().levels;
+    records.erase(records.begin() + 1, records.end());
+    Config::get().initialize(1);
+    LevelPlayer player;
+    player.keys = [](PlayState& play) {
+        play.session.avatar()->status = Avatar::WON;
+        return std::vector<int>{ALLEGRO_KEY_SPACE, ALLEGRO_KEY_RIGHT};
+    };
+    TitleState title;
+    frame(title);
+    frame(title, {ALLEGRO_KEY_ENTER});
+    ASSERT_TRUE(Config::get().levels[0].completed);
+    size_t turnsPlayed = player.levels.size();
+    for (int i = 0; i < 5; ++i)
+        frame(title, {ALLEGRO_KEY_SPACE, ALLEGRO_KEY_RIGHT});
+    EXPECT_EQ(player.levels.size(), turnsPlayed);
+    EXPECT_EQ(title.focus.focused(), title.levelButtons[0]);
+    EXPECT_EQ(title.victoryButton->world, &title.world);
+    EXPECT_FALSE(title.victoryButton->clicked);
 }
 
 } // namespace
