@@ -55,8 +55,11 @@ TEST_F(ParticleTest, LivesItsLifeAndIsGoneAfterTheUpdateThatEndsIt) {
     EXPECT_TRUE(world.list(Tags::RNDR).empty());
 }
 
-TEST_F(ParticleTest, ZeroLifeIsDiscardedInTheFirstUpdate) {
-    spawn(Vec(0, 0), 0, 0);
+TEST_F(ParticleTest, ZeroLifeDrawsNothingAndIsDiscardedInTheFirstUpdate) {
+    Particle* p = spawn(Vec(0, 0), 0, 0);
+    ALLEGRO_BITMAP* canvas = target(200, 200, al_map_rgb(0, 0, 0));
+    p->render();
+    expectPixel(canvas, 101, 101, 0, 0, 0);
     step(0.017);
     EXPECT_TRUE(world.list(Tags::ENTT).empty());
 }

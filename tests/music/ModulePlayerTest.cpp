@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -44,6 +45,27 @@ TEST_F(ModulePlayerTest, StoppingWithNothingLoadedOrTwiceDoesNothing) {
     al_stop_module();
     EXPECT_EQ(al_default_duh, nullptr);
     EXPECT_EQ(al_default_duh_player, nullptr);
+}
+
+int threadCount() {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/task"))
+        count += entry.is_directory() ? 1 : 0;
+    return count;
+}
+
+// Music switched on after the victory tune played with the music off: the second module must
+// replace the first, not play over it with a render thread nobody owns.
+TEST_F(ModulePlayerTest, StartingAModuleStopsTheOnePlaying) {
+    int before = threadCount();
+    ASSERT_NE(al_play_module("media/unreal_superhero.xm", 0, false), nullptr);
+    int playing = threadCount();
+    AL_DUH_PLAYER* second = al_play_module("media/dreamland.xm", 0, true);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(al_default_duh_player, second);
+    EXPECT_EQ(threadCount(), playing);
+    al_stop_module();
+    EXPECT_EQ(threadCount(), before);
 }
 
 TEST_F(ModulePlayerTest, PlayingModuleAdvancesAtItsVolume) {

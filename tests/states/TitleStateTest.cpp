@@ -68,6 +68,24 @@ TEST_F(TitleStateTest, LevelButtonsFillRowsOfFiveUnderTheirHeading) {
     EXPECT_EQ(title.unlockLabel->text, "Unlock points: 0/21");
 }
 
+// Records kept from a larger set of levels stay in the file but offer no level to play.
+TEST_F(TitleStateTest, RecordsBeyondTheLevelFilesGiveNoButtonsAndAreWrittenBack) {
+    Config::get().initialize(5);
+    Config::get().levels[4].completed = true;
+    Config::get().save();
+    Config::get().levels.clear();
+    Config::get().initialize(3);
+    {
+        TitleState title;
+        EXPECT_EQ(title.levelButtons.size(), 3u);
+    }
+    Config::get().save();
+    Config::get().levels.clear();
+    Config::get().initialize(5);
+    ASSERT_EQ(Config::get().levels.size(), 5u);
+    EXPECT_TRUE(Config::get().levels[4].completed);
+}
+
 TEST_F(TitleStateTest, TheVictoryButtonIsOfferedOnlyWhenEveryLevelIsCompleted) {
     Config::get().levels[0].completed = Config::get().levels[1].completed = true;
     {
