@@ -1,15 +1,18 @@
 #include "Frames.h"
 
+#include "core/Screen.h"
+
 #include <allegro5/allegro_image.h>
 
 #include <cstdio>
 
 namespace {
 
-void drawBackBuffer(AppStateBase& state, ALLEGRO_DISPLAY* display) {
-    al_set_target_backbuffer(display);
+ALLEGRO_BITMAP* drawPicture(AppStateBase& state, ALLEGRO_DISPLAY* display) {
+    ALLEGRO_BITMAP* picture = Screen::beginFrame(display);
     al_clear_to_color(al_map_rgb(0, 0, 0));
     state.render(display);
+    return picture;
 }
 
 } // namespace
@@ -17,18 +20,18 @@ void drawBackBuffer(AppStateBase& state, ALLEGRO_DISPLAY* display) {
 namespace Frames {
 
 void draw(AppStateBase& state, ALLEGRO_DISPLAY* display) {
-    drawBackBuffer(state, display);
-    al_flip_display();
+    drawPicture(state, display);
+    Screen::present(display);
 }
 
 void save(AppStateBase& state, ALLEGRO_DISPLAY* display, const std::string& folder, const std::string& name) {
     if (folder.empty())
         return;
-    drawBackBuffer(state, display);
+    ALLEGRO_BITMAP* picture = drawPicture(state, display);
     std::string path = folder + "/" + name;
-    if (!al_save_bitmap(path.c_str(), al_get_backbuffer(display)))
+    if (!al_save_bitmap(path.c_str(), picture))
         std::fprintf(stderr, "sorrelmoor-bench: cannot write %s\n", path.c_str());
-    al_flip_display();
+    Screen::present(display);
 }
 
 } // namespace Frames

@@ -4,8 +4,8 @@
 
 #include <string>
 
-// Frames drawn the way a state's loop draws them, and kept as pictures for comparing the
-// drawing before and after a change.
+// Frames drawn the way a state's loop draws them, scaled to the window as the game does, and
+// kept as pictures (the game's own 800 x 600) for comparing the drawing before and after a change.
 namespace Frames {
 
 void draw(AppStateBase& state, ALLEGRO_DISPLAY* display);

@@ -91,4 +91,15 @@ void note(const std::string& text) {
     std::fflush(stdout);
 }
 
+void value(const std::string& name, double figure) {
+    std::printf("value\t%s\t%.9f\n", name.c_str(), figure);
+    std::fflush(stdout);
+}
+
+std::string screenName(ALLEGRO_DISPLAY* display) {
+    bool full = (al_get_display_flags(display) & ALLEGRO_FULLSCREEN_WINDOW) != 0;
+    return SPrintF::format("%d x %d %s", al_get_display_width(display), al_get_display_height(display),
+                           full ? "full screen" : "window");
+}
+
 } // namespace Measure

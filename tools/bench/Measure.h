@@ -1,5 +1,7 @@
 #pragma once
 
+#include <allegro5/allegro.h>
+
 #include <string>
 #include <vector>
 
@@ -27,5 +29,9 @@ void row(const std::string& what, const std::string& figure, const std::string& 
          const std::string& goal, bool met);
 void timeRow(const std::string& what, double seconds, double goalSeconds);
 void note(const std::string& text);  // printed under the table
+// A figure handed to the main process by name, for comparing one phase with another.
+void value(const std::string& name, double figure);
+// "800 x 600 window" or "1920 x 1080 full screen": the display a phase draws to.
+std::string screenName(ALLEGRO_DISPLAY* display);
 
 } // namespace Measure

@@ -10,7 +10,9 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,12 +21,22 @@ namespace {
 struct Table {
     std::vector<std::string> rows;
     std::vector<std::string> notes;
+    std::map<std::string, double> values;  // by phase and name
+    std::string phase;                     // the phase whose lines are being read
     bool allMet = true;
 };
+
+// Full screen scales the finished picture once a frame; it should cost little more than a window.
+const double FULL_SCREEN_GOAL = 1.5;
 
 // Splits a phase's tab-separated line into a table row or a note.
 void take(const std::string& line, Table& table) {
     std::string rest = line.substr(line.find('\t') + 1);
+    if (line.rfind("value\t", 0) == 0) {
+        size_t tab = rest.find('\t');
+        table.values[table.phase + " " + rest.substr(0, tab)] = std::atof(rest.c_str() + tab + 1);
+        return;
+    }
     if (line.rfind("note\t", 0) == 0) {
         table.notes.push_back(rest);
         return;
@@ -44,6 +56,7 @@ bool runPhase(std::vector<std::string> arguments, Table& table) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
         return false;
+    table.phase = arguments[0];
     arguments.insert(arguments.begin(), "sorrelmoor-bench");
     arguments.insert(arguments.begin() + 2, SPrintF::format("%.9f", Measure::wallSeconds()));
     pid_t child = fork();
@@ -77,13 +90,30 @@ int phase(int argc, char** argv) {
     std::string argument = argc > 3 ? argv[3] : "";
     if (name == "--update")
         return Phases::update(argument);
-    if (name == "--render")
-        return Phases::render(argument);
-    if (name == "--title")
-        return Phases::title(launchedAt);
+    if (name == "--render" || name == "--render-full")
+        return Phases::render(argument, name == "--render-full");
+    if (name == "--title" || name == "--title-full")
+        return Phases::title(launchedAt, name == "--title-full");
     if (name == "--memory")
         return Phases::memory();
     return 2;
+}
+
+// Each figure of full screen against the same figure in a window, measured in this run.
+void compareFullScreen(Table& table) {
+    const char* const figures[][2] = {{"--render", "render, the fullest level"},
+                                      {"--render", "render, worst case"},
+                                      {"--title", "idle CPU, title"}};
+    for (const auto& figure : figures) {
+        std::string name = figure[1];
+        double window = table.values[std::string(figure[0]) + " " + name];
+        double full = table.values[std::string(figure[0]) + "-full " + name];
+        double ratio = window > 0 ? full / window : 0;
+        bool met = window > 0 && ratio <= FULL_SCREEN_GOAL;
+        table.rows.push_back(SPrintF::format("| %s, full screen against window | %.2f x | - | <= %.1f x | %s |",
+                                             name.c_str(), ratio, FULL_SCREEN_GOAL, met ? "yes" : "NO"));
+        table.allMet = table.allMet && met;
+    }
 }
 
 } // namespace
@@ -98,7 +128,10 @@ int main(int argc, char** argv) {
     std::string frames = argc == 3 ? argv[2] : "";
     Table table;
     bool ran = runPhase({"--update", argv[1]}, table) && runPhase({"--render", frames}, table) &&
-               runPhase({"--title"}, table) && runPhase({"--memory"}, table);
+               runPhase({"--render-full", ""}, table) && runPhase({"--title"}, table) &&
+               runPhase({"--title-full"}, table) && runPhase({"--memory"}, table);
+    if (ran)
+        compareFullScreen(table);
     std::printf("| measure | figure | share of a 17 ms frame | goal | met |\n|---|---|---|---|---|\n");
     for (const std::string& row : table.rows)
         std::printf("%s\n", row.c_str());
