@@ -21,7 +21,7 @@ bool logoShown(const Desktop& desktop, float left, float top, float scale) {
     return desktop.count(x(170), y(45), x(620), y(130), dark, 3) > 200 * scale * scale;
 }
 
-TEST(Screens, FullScreenOnAWideScreenFillsTheHeightWithBarsAtTheSidesAndF11GivesAWindow) {
+TEST(DesktopPlay, FullScreenOnAWideScreenFillsTheHeightWithBarsAtTheSidesAndF11GivesAWindow) {
     VirtualScreen screen(1920, 1080);
     ASSERT_TRUE(screen.started());
     GameProcess game;
@@ -50,7 +50,7 @@ TEST(Screens, FullScreenOnAWideScreenFillsTheHeightWithBarsAtTheSidesAndF11Gives
     EXPECT_EQ(closeGameWindow(game, 15.0), 0) << game.output();
 }
 
-TEST(Screens, OnAScreenSmallerThanThePictureTheWholeTitleShowsAndQuitCanBeClicked) {
+TEST(DesktopPlay, OnAScreenSmallerThanThePictureTheWholeTitleShowsAndQuitCanBeClicked) {
     VirtualScreen screen(640, 480);
     ASSERT_TRUE(screen.started());
     GameProcess game;
@@ -63,6 +63,28 @@ TEST(Screens, OnAScreenSmallerThanThePictureTheWholeTitleShowsAndQuitCanBeClicke
     ASSERT_TRUE(desktop.shoot("small-screen", 576, 432));
     EXPECT_TRUE(logoShown(desktop, 0, 0, 0.72f));
     desktop.clickAt(400 * 0.72, 545 * 0.72);  // Quit
+    EXPECT_EQ(game.wait(10), 0) << game.output();
+}
+
+TEST(DesktopPlay, TheTitleDrivenByKeysAloneStartsLevelOneAndComesBack) {
+    GameProcess game;
+    game.start({});
+    unsigned long window = game.window(15);
+    ASSERT_NE(window, 0u) << game.output();
+    Desktop desktop(window);
+    desktop.moveTo(790, 10);  // out of the menu's way: the focus is the keys' alone
+    desktop.pause(1.5);
+    ASSERT_TRUE(desktop.shoot("title-focused"));
+    desktop.key("Left");  // from level 1, the first unfinished level, there is nothing further left
+    desktop.key("Return");
+    desktop.pause(1.0);
+    ASSERT_TRUE(desktop.shoot("keys-level"));
+    EXPECT_FALSE(logoShown(desktop, 0, 0, 1));
+    desktop.key("Escape");
+    desktop.pause(0.5);
+    ASSERT_TRUE(desktop.shoot("keys-back"));
+    EXPECT_TRUE(logoShown(desktop, 0, 0, 1));
+    desktop.key("Escape");
     EXPECT_EQ(game.wait(10), 0) << game.output();
 }
 
