@@ -12,6 +12,7 @@
 #include "music/a5play.h"
 #include "progress/Config.h"
 #include "states/GuiText.h"
+#include "states/HeadsUp.h"
 #include "states/PauseOverlay.h"
 #include "world/Level.h"
 
@@ -50,6 +51,8 @@ void PlayState::startVictory() {
                           false));
 }
 
+bool PlayState::sHeadsUpShown = true;
+
 // While paused only P, Escape and R are heard; Escape and R act whatever the avatar is doing;
 // Space only once the attempt is decided.
 void PlayState::update(double dt) {
@@ -66,6 +69,8 @@ void PlayState::update(double dt) {
 }
 
 void PlayState::takeToggles(Controls& controls) {
+    if (controls.hud->on() && numbered())
+        sHeadsUpShown = !sHeadsUpShown;
     if (controls.pause->on() && pausable())
         paused = !paused;
 }
@@ -184,10 +189,17 @@ void PlayState::render(ALLEGRO_DISPLAY*) {
     theme->postProcess();
     if (zoom > 1.0 && session.avatar())
         magnify();
+    if (headsUpVisible())
+        drawHeadsUp();
     if (popUp)
         popUp->render();
     if (paused)
         PauseOverlay::draw(font, PauseOverlay::keys(numbered(), editorTest));
+}
+
+void PlayState::drawHeadsUp() {
+    HeadsUp::Figures figures = HeadsUp::measure(session, Config::timeAttackTime(levelNumber));
+    HeadsUp::draw(HeadsUp::compose(figures), font);
 }
 
 Rect PlayState::zoomWindow(double zoom, Vec avatar) {

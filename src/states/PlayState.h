@@ -9,7 +9,8 @@
 class Controls;
 class PopUp;
 
-// One attempt at a level on screen: the session stepped every frame unless paused, the death or completion summary, the completion zoom towards the avatar, and the
+// One attempt at a level on screen: the session stepped every frame unless paused, the heads-up
+// line, the death or completion summary, the completion zoom towards the avatar, and the
 // player's choice as the result.
 class PlayState : public AppState<int> {
 public:
@@ -23,6 +24,7 @@ public:
     PopUp* popUp = nullptr;  // owned; the summary once the attempt is decided
     bool editorTest = false;  // the editor's test play, to which every choice returns
     bool paused = false;
+    static bool sHeadsUpShown;  // the player's H choice, kept from level to level
 
     PlayState(int level, const char* file);
     ~PlayState() override;
@@ -45,9 +47,11 @@ private:
     void addChoices(PopUp* panel, const char* playOn);
     void show(PopUp* panel);
     void magnify();
+    void drawHeadsUp();
     void finish(int choice);
     bool numbered() const { return levelNumber >= 0; }
     bool pausable() const;
+    bool headsUpVisible() const { return sHeadsUpShown && numbered() && !popUp; }
 
     ALLEGRO_FONT* font;
     ALLEGRO_BITMAP* screenCopy = nullptr;  // one for the whole zoom, made when first needed

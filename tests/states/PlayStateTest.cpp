@@ -18,6 +18,10 @@ namespace {
 const std::string FLOOR(40, '0');
 
 struct PlayStateTest : StateTest {
+    void SetUp() override {
+        StateTest::SetUp();
+        PlayState::sHeadsUpShown = true;
+    }
     // An avatar on the floor; a container needing no bags completes the level at once.
     std::string level(const std::string& row24, const std::string& objects) {
         std::vector<std::string> rows(30);
@@ -172,11 +176,10 @@ TEST_F(PlayStateTest, WhilePausedNoTimePassesAndNothingMoves) {
     double elapsed = game->elapsedTime;
     std::vector<Vec> before = places(play);
     int skyUpdates = sky.updates;
-    for (int i = 0; i < 40; ++i)
-        frame(play, i % 2 ? std::initializer_list<int>{} : std::initializer_list<int>{ALLEGRO_KEY_RIGHT, ALLEGRO_KEY_Z,
-                                                                                          ALLEGRO_KEY_X,
-                                                                                          ALLEGRO_KEY_SPACE},
-              0.05);
+    for (int i = 0; i < 20; ++i) {
+        frame(play, {ALLEGRO_KEY_RIGHT, ALLEGRO_KEY_Z, ALLEGRO_KEY_X, ALLEGRO_KEY_SPACE}, 0.05);
+        frame(play, {}, 0.05);
+    }
     EXPECT_EQ(game->elapsedTime, elapsed);
     EXPECT_EQ(sky.updates, skyUpdates);
     EXPECT_EQ(game->jumps, 0);
@@ -282,6 +285,24 @@ TEST_F(PlayStateTest, ThePauseDimsTheFrameAndSaysSo) {
         }
     EXPECT_GT(yellow, 10);  // "Paused"
     al_destroy_bitmap(playing);
+}
+
+TEST_F(PlayStateTest, TheHeadsUpChoiceOutlivesTheLevelAndIsOnlyMadeInANumberedOne) {
+    std::string still = level("..........@", "");
+    {
+        PlayState play(0, still.c_str());
+        frame(play, {ALLEGRO_KEY_H});
+    }
+    EXPECT_FALSE(PlayState::sHeadsUpShown);
+    AppState<int> title;
+    PlayState background(PlayState::TITLE_OR_TEST, still.c_str());
+    frameBehind(title, background);
+    frameBehind(title, background, {ALLEGRO_KEY_H});
+    EXPECT_FALSE(PlayState::sHeadsUpShown);
+    PlayState next(1, still.c_str());
+    frame(next);
+    frame(next, {ALLEGRO_KEY_H});
+    EXPECT_TRUE(PlayState::sHeadsUpShown);
 }
 
 TEST_F(PlayStateTest, TheZoomReachesFourOnItsHundredAndTwelfthUpdate) {
