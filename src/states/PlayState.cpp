@@ -2,6 +2,7 @@
 
 #include "assets/Draw.h"
 #include "assets/GfxHelpers.h"
+#include "assets/Resources.h"
 #include "assets/Theme.h"
 #include "core/Game.h"
 #include "core/SPrintF.h"
@@ -11,6 +12,8 @@
 #include "music/a5play.h"
 #include "progress/Config.h"
 #include "states/GuiText.h"
+#include "states/HeadsUp.h"
+#include "states/PauseOverlay.h"
 #include "world/Level.h"
 
 namespace {
@@ -20,6 +23,7 @@ const double FULL_ZOOM = 4.0;
 } // namespace
 
 PlayState::PlayState(int level, const char* file) : levelNumber(level), session(file) {
+    Resources::load(font, "media/font.ttf");
     if (level == VICTORY)
         startVictory();
     session.world.reindex();
@@ -47,15 +51,38 @@ void PlayState::startVictory() {
                           false));
 }
 
-// Escape and R act whatever the avatar is doing; Space only once the attempt is decided.
+bool PlayState::sHeadsUpShown = true;
+
+// While paused only P, Escape and R are heard; Escape and R act whatever the avatar is doing;
+// Space only once the attempt is decided.
 void PlayState::update(double dt) {
+    Controls& controls = Controls::get();
+    takeToggles(controls);
+    if (paused) {
+        leaveOnRequest(controls);
+        return;
+    }
     Theme::current->update(dt);
     session.step(dt);
-    Controls& controls = Controls::get();
+    leaveOnRequest(controls);
+    followAvatar(controls);
+}
+
+void PlayState::takeToggles(Controls& controls) {
+    if (controls.hud->on() && numbered())
+        sHeadsUpShown = !sHeadsUpShown;
+    if (controls.pause->on() && pausable())
+        paused = !paused;
+}
+
+void PlayState::leaveOnRequest(Controls& controls) {
     if (controls.back->on())
         finish(MENU);
     if (controls.retry->on())
         finish(RETRY);
+}
+
+void PlayState::followAvatar(Controls& controls) {
     Avatar* avatar = session.avatar();
     if (!avatar)
         return;
@@ -70,6 +97,12 @@ void PlayState::update(double dt) {
         showDeath(avatar->reason);
     if (avatar->status != Avatar::PLAYING && controls.confirm->on())
         finish(avatar->status);
+}
+
+// The title screen drives its background level without running it, so that level is never
+// the current state; a decided attempt has nothing left to freeze.
+bool PlayState::pausable() const {
+    return AppStateBase::sCurrent == this && !popUp;
 }
 
 // Only numbered levels have a record and a target time; the title, test and victory levels
@@ -132,6 +165,12 @@ void PlayState::show(PopUp* panel) {
     popUp = panel;
 }
 
+void PlayState::handleEvent(ALLEGRO_EVENT* event) {
+    if (event->type == ALLEGRO_EVENT_DISPLAY_SWITCH_OUT && pausable())
+        paused = true;
+    AppState<int>::handleEvent(event);
+}
+
 bool PlayState::quitRequested() {
     finish(MENU);
     return true;
@@ -150,8 +189,17 @@ void PlayState::render(ALLEGRO_DISPLAY*) {
     theme->postProcess();
     if (zoom > 1.0 && session.avatar())
         magnify();
+    if (headsUpVisible())
+        drawHeadsUp();
     if (popUp)
         popUp->render();
+    if (paused)
+        PauseOverlay::draw(font, PauseOverlay::keys(numbered(), editorTest));
+}
+
+void PlayState::drawHeadsUp() {
+    HeadsUp::Figures figures = HeadsUp::measure(session, Config::timeAttackTime(levelNumber));
+    HeadsUp::draw(HeadsUp::compose(figures), font);
 }
 
 Rect PlayState::zoomWindow(double zoom, Vec avatar) {

@@ -2,11 +2,13 @@
 #include "core/Game.h"
 #include "entities/Avatar.h"
 #include "entities/PopUp.h"
+#include "input/SyntheticInput.h"
 #include "progress/Config.h"
 #include "states/GuiText.h"
 #include "states/PlayState.h"
 #include "support/StateDriver.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -16,6 +18,10 @@ namespace {
 const std::string FLOOR(40, '0');
 
 struct PlayStateTest : StateTest {
+    void SetUp() override {
+        StateTest::SetUp();
+        PlayState::sHeadsUpShown = true;
+    }
     // An avatar on the floor; a container needing no bags completes the level at once.
     std::string level(const std::string& row24, const std::string& objects) {
         std::vector<std::string> rows(30);
@@ -24,9 +30,45 @@ struct PlayStateTest : StateTest {
         return levelFile(rows, objects);
     }
     std::string completing(const std::string& row24 = "..........@") { return level(row24, "container 20 24 0\n"); }
+    // A frame of a level that the title screen drives behind itself without running it.
+    void frameBehind(AppState<int>& title, PlayState& play, std::initializer_list<int> keys = {}) {
+        SyntheticInput::clear(title.keyboard);
+        for (int key : keys)
+            SyntheticInput::setKey(title.keyboard, key, true);
+        AppStateBase::sCurrent = &title;
+        Switch::updatePrimaries();
+        play.update(0.017);
+    }
+    static void loseFocus(PlayState& play) {
+        ALLEGRO_EVENT event{};
+        event.type = ALLEGRO_EVENT_DISPLAY_SWITCH_OUT;
+        play.handleEvent(&event);
+    }
     static std::string value(PlayState& play, size_t line) { return play.popUp->lines.at(line).value; }
     static std::string label(PlayState& play, size_t line) { return play.popUp->lines.at(line).label; }
 };
+
+// Counts its updates: the sky moves only through them.
+struct CountingSky : Theme {
+    int updates = 0;
+    ALLEGRO_COLOR gradientUp() override { return al_map_rgb(90, 140, 220); }
+    ALLEGRO_COLOR gradientDown() override { return al_map_rgb(200, 220, 250); }
+    ALLEGRO_COLOR cloudColor() override { return al_map_rgb(255, 255, 255); }
+    void update(double) override { ++updates; }
+    const char* name() override { return "Counting"; }
+};
+
+std::vector<Vec> places(PlayState& play) {
+    std::vector<Vec> found;
+    for (Entity* entity : play.session.world.list(Tags::ENTT))
+        found.push_back(entity->pos());
+    return found;
+}
+
+bool samePlaces(const std::vector<Vec>& a, const std::vector<Vec>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const Vec& p, const Vec& q) { return p.x == q.x && p.y == q.y; });
+}
 
 bool fileExists(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -119,6 +161,148 @@ TEST_F(PlayStateTest, KeysDecideTheResultInTheirOrder) {
     frame(play);
     frame(play, {ALLEGRO_KEY_R, ALLEGRO_KEY_SPACE});
     EXPECT_EQ(play.result, PlayState::NEXT);
+}
+
+TEST_F(PlayStateTest, WhilePausedNoTimePassesAndNothingMoves) {
+    CountingSky sky;
+    Theme* chosen = Theme::current;
+    Theme::current = &sky;
+    PlayState play(0, level("....b.....@...t.*", "container 30 24 1\n").c_str());
+    for (int i = 0; i < 10; ++i)
+        frame(play, {ALLEGRO_KEY_RIGHT});
+    frame(play, {ALLEGRO_KEY_P});
+    ASSERT_TRUE(play.paused);
+    Game* game = play.session.game;
+    double elapsed = game->elapsedTime;
+    std::vector<Vec> before = places(play);
+    int skyUpdates = sky.updates;
+    for (int i = 0; i < 20; ++i) {
+        frame(play, {ALLEGRO_KEY_RIGHT, ALLEGRO_KEY_Z, ALLEGRO_KEY_X, ALLEGRO_KEY_SPACE}, 0.05);
+        frame(play, {}, 0.05);
+    }
+    EXPECT_EQ(game->elapsedTime, elapsed);
+    EXPECT_EQ(sky.updates, skyUpdates);
+    EXPECT_EQ(game->jumps, 0);
+    EXPECT_TRUE(samePlaces(before, places(play)));
+    EXPECT_EQ(play.done, 0);
+    frame(play, {ALLEGRO_KEY_P});
+    frame(play);
+    EXPECT_FALSE(play.paused);
+    EXPECT_GT(game->elapsedTime, elapsed);
+    EXPECT_GT(sky.updates, skyUpdates);
+    for (int i = 0; i < 10; ++i)
+        frame(play);
+    EXPECT_FALSE(samePlaces(before, places(play)));  // so the still places above are the pause's doing
+    Theme::current = chosen;
+}
+
+TEST_F(PlayStateTest, PAndALostFocusPauseOnlyALevelThatRunsUndecided) {
+    struct Row {
+        const char* what;
+        bool running;
+        bool decided;
+        bool pauses;
+    };
+    const Row rows[] = {
+        {"a running level", true, false, true},
+        {"the title's background level", false, false, false},
+        {"a level whose summary is up", true, true, false},
+    };
+    AppState<int> title;
+    for (const Row& row : rows)
+        for (bool byKey : {true, false}) {
+            PlayState play(row.running ? 0 : PlayState::TITLE_OR_TEST,
+                           row.decided ? completing().c_str() : level("..........@", "").c_str());
+            frame(play);
+            AppStateBase::sCurrent = row.running ? static_cast<AppStateBase*>(&play) : &title;
+            if (!byKey)
+                loseFocus(play);
+            else if (row.running)
+                frame(play, {ALLEGRO_KEY_P});
+            else
+                frameBehind(title, play, {ALLEGRO_KEY_P});
+            EXPECT_EQ(play.paused, row.pauses) << row.what << (byKey ? ", P" : ", focus lost");
+        }
+}
+
+TEST_F(PlayStateTest, PResumesAndALostFocusKeepsThePause) {
+    PlayState play(0, level("..........@", "").c_str());
+    frame(play, {ALLEGRO_KEY_P});
+    loseFocus(play);
+    EXPECT_TRUE(play.paused);
+    frame(play);
+    frame(play, {ALLEGRO_KEY_P});
+    EXPECT_FALSE(play.paused);
+    ALLEGRO_EVENT close{};
+    close.type = ALLEGRO_EVENT_DISPLAY_CLOSE;
+    play.handleEvent(&close);
+    EXPECT_EQ(play.done, 2);
+    EXPECT_EQ(play.result, PlayState::MENU);
+}
+
+TEST_F(PlayStateTest, WhilePausedOnlyEscapeAndRDecide) {
+    struct Row {
+        std::initializer_list<int> keys;
+        int done;
+        int result;
+    };
+    const Row rows[] = {
+        {{ALLEGRO_KEY_ESCAPE}, 1, PlayState::MENU},
+        {{ALLEGRO_KEY_R}, 1, PlayState::RETRY},
+        {{ALLEGRO_KEY_ESCAPE, ALLEGRO_KEY_R}, 1, PlayState::RETRY},
+        {{ALLEGRO_KEY_SPACE, ALLEGRO_KEY_ENTER, ALLEGRO_KEY_Z}, 0, PlayState::MENU},
+    };
+    std::string still = level("..........@", "");
+    for (const Row& row : rows) {
+        PlayState play(0, still.c_str());
+        frame(play, {ALLEGRO_KEY_P});
+        frame(play);
+        frame(play, row.keys);
+        EXPECT_EQ(play.done, row.done);
+        EXPECT_EQ(play.result, row.result);
+        EXPECT_TRUE(play.paused);
+    }
+}
+
+TEST_F(PlayStateTest, ThePauseDimsTheFrameAndSaysSo) {
+    PlayState play(0, level("..........@", "").c_str());
+    frame(play);
+    ALLEGRO_BITMAP* canvas = target(800, 600, al_map_rgb(0, 0, 0));
+    play.render(nullptr);
+    ALLEGRO_BITMAP* playing = al_clone_bitmap(canvas);
+    frame(play, {ALLEGRO_KEY_P});
+    play.render(nullptr);
+    unsigned char r, g, b, pr, pg, pb;
+    al_unmap_rgb(al_get_pixel(playing, 700, 400), &r, &g, &b);
+    al_unmap_rgb(al_get_pixel(canvas, 700, 400), &pr, &pg, &pb);
+    EXPECT_NEAR(pb, b * 105 / 255, 2);
+    EXPECT_NEAR(pr, r * 105 / 255, 2);
+    int yellow = 0;
+    for (int y = 270; y < 300; ++y)
+        for (int x = 370; x < 430; ++x) {
+            al_unmap_rgb(al_get_pixel(canvas, x, y), &pr, &pg, &pb);
+            yellow += pr > 240 && pg > 240 && pb < 20;
+        }
+    EXPECT_GT(yellow, 10);  // "Paused"
+    al_destroy_bitmap(playing);
+}
+
+TEST_F(PlayStateTest, TheHeadsUpChoiceOutlivesTheLevelAndIsOnlyMadeInANumberedOne) {
+    std::string still = level("..........@", "");
+    {
+        PlayState play(0, still.c_str());
+        frame(play, {ALLEGRO_KEY_H});
+    }
+    EXPECT_FALSE(PlayState::sHeadsUpShown);
+    AppState<int> title;
+    PlayState background(PlayState::TITLE_OR_TEST, still.c_str());
+    frameBehind(title, background);
+    frameBehind(title, background, {ALLEGRO_KEY_H});
+    EXPECT_FALSE(PlayState::sHeadsUpShown);
+    PlayState next(1, still.c_str());
+    frame(next);
+    frame(next, {ALLEGRO_KEY_H});
+    EXPECT_TRUE(PlayState::sHeadsUpShown);
 }
 
 TEST_F(PlayStateTest, TheZoomReachesFourOnItsHundredAndTwelfthUpdate) {
