@@ -50,7 +50,7 @@ gallery: deps build
 	cmake --build $(BUILD) --target gallery
 
 # Copies the README's screenshots from the end-to-end tests' last run.
-SHOTS = title walked completed editor-placed
+SHOTS = title walked completed editor-placed title-focused heads-up paused full-screen
 screenshots:
 	mkdir -p docs/screenshots
 	for shot in $(SHOTS); do cp $(BUILD)/screenshots/$$shot.png docs/screenshots/; done

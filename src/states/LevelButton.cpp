@@ -7,11 +7,10 @@
 
 namespace {
 
+// Shadowed, so that the details read over the light skies.
 void detail(ALLEGRO_FONT* font, float y, const std::string& text, bool yellow = false) {
-    if (yellow)
-        Draw::setBlender(ALLEGRO_ADD, Draw::ALPHA, Draw::INVERSE_ALPHA, al_map_rgb(255, 255, 0));
-    Draw::text(font, 400, y, ALLEGRO_ALIGN_CENTRE, text);
-    Draw::setOrdinaryBlender();
+    ALLEGRO_COLOR colour = yellow ? al_map_rgb(255, 255, 0) : al_map_rgb(255, 255, 255);
+    Draw::shadowedText(font, 400, y, ALLEGRO_ALIGN_CENTRE, text, colour);
 }
 
 } // namespace

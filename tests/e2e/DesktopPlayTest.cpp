@@ -10,6 +10,10 @@ bool black(Desktop::Colour c) {
     return c.r == 0 && c.g == 0 && c.b == 0;
 }
 
+bool light(Desktop::Colour c) {
+    return c.r > 100 && c.g > 150 && c.b > 200;
+}
+
 bool dark(Desktop::Colour c) {
     return c.r < 60 && c.g < 60 && c.b < 60;
 }
@@ -78,8 +82,18 @@ TEST(DesktopPlay, TheTitleDrivenByKeysAloneStartsLevelOneAndComesBack) {
     desktop.key("Left");  // from level 1, the first unfinished level, there is nothing further left
     desktop.key("Return");
     desktop.pause(1.0);
-    ASSERT_TRUE(desktop.shoot("keys-level"));
+    ASSERT_TRUE(desktop.shoot("heads-up"));
     EXPECT_FALSE(logoShown(desktop, 0, 0, 1));
+    int lightSky = desktop.count(0, 40, 800, 300, light, 10);
+    EXPECT_GT(lightSky, 500);
+    desktop.key("p");
+    desktop.pause(0.3);
+    ASSERT_TRUE(desktop.shoot("paused"));
+    EXPECT_LT(desktop.count(0, 40, 800, 300, light, 10), lightSky / 10);  // dimmed
+    desktop.key("p");
+    desktop.pause(0.3);
+    ASSERT_TRUE(desktop.shoot("resumed"));
+    EXPECT_GT(desktop.count(0, 40, 800, 300, light, 10), lightSky * 9 / 10);
     desktop.key("Escape");
     desktop.pause(0.5);
     ASSERT_TRUE(desktop.shoot("keys-back"));
