@@ -37,6 +37,24 @@ ALLEGRO_BITMAP* canvasFor(bool smooth) {
     return canvas;
 }
 
+// Only the bars are cleared: the picture covers the rest, and under a software renderer every
+// pixel written costs.
+void clearBars(ALLEGRO_DISPLAY* display, const Fit& shown) {
+    int width = al_get_display_width(display), height = al_get_display_height(display);
+    int left = static_cast<int>(shown.x), top = static_cast<int>(shown.y);
+    int right = static_cast<int>(shown.x + WIDTH * shown.scale);
+    int bottom = static_cast<int>(shown.y + HEIGHT * shown.scale);
+    const int bars[4][4] = {{0, 0, left, height}, {right, 0, width - right, height},
+                            {0, 0, width, top}, {0, bottom, width, height - bottom}};
+    for (const auto& bar : bars) {
+        if (bar[2] <= 0 || bar[3] <= 0)
+            continue;
+        al_set_clipping_rectangle(bar[0], bar[1], bar[2], bar[3]);
+        al_clear_to_color(al_map_rgb(0, 0, 0));
+    }
+    al_reset_clipping_rectangle();
+}
+
 bool altHeld(const ALLEGRO_KEYBOARD_STATE& keyboard) {
     return al_key_down(&keyboard, ALLEGRO_KEY_ALT) || al_key_down(&keyboard, ALLEGRO_KEY_ALTGR);
 }
@@ -103,7 +121,7 @@ void present(ALLEGRO_DISPLAY* display) {
     if (drawingToCanvas) {
         Fit shown = fitOf(display);
         al_set_target_backbuffer(display);
-        al_clear_to_color(al_map_rgb(0, 0, 0));
+        clearBars(display, shown);
         ALLEGRO_STATE saved;
         al_store_state(&saved, ALLEGRO_STATE_BLENDER);
         al_set_blender(ALLEGRO_ADD, ALLEGRO_ONE, ALLEGRO_ZERO);
