@@ -5,7 +5,6 @@
 #include "entities/Avatar.h"
 #include "world/World.h"
 
-
 ForceField::ForceField(bool vertical) : vertical(vertical) {}
 
 const int* ForceField::indices() {
