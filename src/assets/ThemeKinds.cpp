@@ -9,6 +9,8 @@
 namespace {
 
 const float TILT = 0.09817477f;  // pi / 32
+// Thin enough that the level's dark outlines keep a 3:1 contrast with the hazed sky.
+const int MIST_HAZE = 110;
 
 void useTransformed(ALLEGRO_TRANSFORM& saved, float dx, float dy, float angle) {
     al_copy_transform(&saved, al_get_current_transform());
@@ -20,8 +22,9 @@ void useTransformed(ALLEGRO_TRANSFORM& saved, float dx, float dy, float angle) {
 } // namespace
 
 void ThMist::postProcess() {
-    GfxHelpers::gradientRectangle(0, 200, 800, 600, al_map_rgba(255, 255, 255, 160), al_map_rgba(255, 255, 255, 0));
-    Draw::filledRectangle(0, 0, 800, 200, al_map_rgba(255, 255, 255, 160));
+    ALLEGRO_COLOR haze = al_map_rgba(255, 255, 255, MIST_HAZE);
+    GfxHelpers::gradientRectangle(0, 200, 800, 600, haze, al_map_rgba(255, 255, 255, 0));
+    Draw::filledRectangle(0, 0, 800, 200, haze);
 }
 
 ThNight::ThNight() {

@@ -2,11 +2,12 @@
 
 #include "world/Entity.h"
 
-// A thin, static beam across one cell that kills the avatar on contact; bags and baddies
-// pass through it.
+// A beam across one cell, between posts at both ends, that kills the avatar on contact; bags
+// and baddies pass through it.
 class ForceField : public Entity {
 public:
     bool vertical;  // top to bottom through the centre, else left to right
+    double clock = 0;  // drives the current running along the beam
 
     explicit ForceField(bool vertical);
 

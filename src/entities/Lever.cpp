@@ -1,9 +1,9 @@
 #include "entities/Lever.h"
 
-#include "assets/Draw.h"
 #include "assets/Resources.h"
 #include "assets/Sound.h"
 #include "core/SPrintF.h"
+#include "entities/SwitchLook.h"
 #include "world/Tile.h"
 #include "world/World.h"
 
@@ -69,8 +69,7 @@ void Lever::touch(Entity* toucher) {
 
 void Lever::render() {
     int frame = on ? FRAME_ON : FRAME_OFF;
-    if (frame < static_cast<int>(sheet->frames.size()))
-        Draw::bitmap(sheet->frames[frame], x(), y());
+    SwitchLook::draw(sheet, frame, x(), y(), channel);
 }
 
 void Lever::save(FILE* file) {

@@ -1,9 +1,9 @@
 #include "entities/PressPad.h"
 
-#include "assets/Draw.h"
 #include "assets/Resources.h"
 #include "assets/Sound.h"
 #include "core/SPrintF.h"
+#include "entities/SwitchLook.h"
 #include "world/Tile.h"
 #include "world/World.h"
 
@@ -52,8 +52,7 @@ bool PressPad::weighedDownBy(Entity* entity) {
 
 void PressPad::render() {
     int frame = pressed ? FRAME_PRESSED : FRAME_FREE;
-    if (frame < static_cast<int>(sheet->frames.size()))
-        Draw::bitmap(sheet->frames[frame], x(), y());
+    SwitchLook::draw(sheet, frame, x(), y(), channel);
 }
 
 void PressPad::save(FILE* file) {

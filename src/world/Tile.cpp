@@ -2,6 +2,7 @@
 
 #include "assets/Draw.h"
 #include "assets/Resources.h"
+#include "assets/Sheet.h"
 #include "core/SPrintF.h"
 #include "world/Level.h"
 
@@ -19,6 +20,15 @@ void Tile::setPresent(int type, bool on) {
 void Tile::restoreGroups() {
     for (int type = 0; type < 10; ++type)
         setPresent(type, true);
+}
+
+// What most of the group's frame is painted in; a group without a frame shows as stone.
+ALLEGRO_COLOR Tile::groupColour(int type) {
+    Sheet* sheet;
+    Resources::load(sheet, "media/tilesheet.png");
+    if (type < 0 || type >= TYPES || type >= static_cast<int>(sheet->mainColours.size()))
+        return al_map_rgb(0x8a, 0x88, 0x96);
+    return sheet->mainColours[type];
 }
 
 Tile::Tile(int type, Level* level, int col, int row) : type(type), level(level), col(col), row(row) {
@@ -118,28 +128,60 @@ void Tile::drawFaces(const std::vector<TileRect>& faces) {
     }
 }
 
-// Present tiles get a dark outline and a bevel; absent ones a fainter one. Side lines join down
-// columns, top and bottom ones along rows; left, right, top, bottom is the order in which each
-// tile's own edges overlap.
+namespace {
+
+// An absent group is outlined in its own colour, a firm line with a softer one inside it,
+// so it matches its switches and cannot be taken for a cloud.
+struct EdgeLook {
+    ALLEGRO_COLOR line;
+    ALLEGRO_COLOR inner;  // clear for present tiles
+    ALLEGRO_COLOR highlight;
+    ALLEGRO_COLOR shade;
+};
+
+ALLEGRO_COLOR withAlpha(ALLEGRO_COLOR colour, float alpha) {
+    return al_map_rgba_f(colour.r, colour.g, colour.b, alpha);
+}
+
+EdgeLook edgeLook(int type) {
+    if (Tile::present(type))
+        return {al_map_rgb_f(0, 0, 0), al_map_rgba_f(0, 0, 0, 0), al_map_rgba_f(1, 1, 1, 0.25f),
+                al_map_rgba_f(0, 0, 0, 0.25f)};
+    ALLEGRO_COLOR group = Tile::groupColour(type);
+    return {group, withAlpha(group, 0.45f), withAlpha(group, 0.15f), al_map_rgba_f(0, 0, 0, 0.12f)};
+}
+
+} // namespace
+
+// Present tiles get a dark outline and a bevel; absent ones an outline in their group's colour.
+// Side lines join down columns, top and bottom ones along rows; left, right, top, bottom is the
+// order in which each tile's own edges overlap.
 void Tile::drawEdges(const std::vector<TileRect>& sides, const std::vector<TileRect>& tops) {
     Draw::RectangleBatch batch;
+    auto inner = [&batch](float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour) {
+        if (colour.a > 0)
+            batch.add(x1, y1, x2, y2, colour);
+    };
     for (const TileRect& r : sides) {
-        ALLEGRO_COLOR dark = al_map_rgba_f(0, 0, 0, present(r.key % KEYS_PER_SIDE) ? 1.0f : 0.5f);
-        if (r.key / KEYS_PER_SIDE == LEFT)
-            batch.add(r.x, r.y, r.x + 1, r.y + r.h, dark);
-        else
-            batch.add(r.x + r.w - 1, r.y, r.x + r.w, r.y + r.h, dark);
+        EdgeLook look = edgeLook(r.key % KEYS_PER_SIDE);
+        if (r.key / KEYS_PER_SIDE == LEFT) {
+            batch.add(r.x, r.y, r.x + 1, r.y + r.h, look.line);
+            inner(r.x + 1, r.y, r.x + 2, r.y + r.h, look.inner);
+        } else {
+            batch.add(r.x + r.w - 1, r.y, r.x + r.w, r.y + r.h, look.line);
+            inner(r.x + r.w - 2, r.y, r.x + r.w - 1, r.y + r.h, look.inner);
+        }
     }
     for (const TileRect& r : tops) {
-        bool solid = present(r.key % KEYS_PER_SIDE);
-        ALLEGRO_COLOR dark = al_map_rgba_f(0, 0, 0, solid ? 1.0f : 0.5f);
-        float bevel = solid ? 0.25f : 0.12f;
+        EdgeLook look = edgeLook(r.key % KEYS_PER_SIDE);
         if (r.key / KEYS_PER_SIDE == TOP) {
-            batch.add(r.x, r.y, r.x + r.w, r.y + 7, al_map_rgba_f(1, 1, 1, bevel));
-            batch.add(r.x, r.y, r.x + r.w, r.y + 1, dark);
+            batch.add(r.x, r.y, r.x + r.w, r.y + 7, look.highlight);
+            inner(r.x, r.y + 1, r.x + r.w, r.y + 2, look.inner);
+            batch.add(r.x, r.y, r.x + r.w, r.y + 1, look.line);
         } else {
-            batch.add(r.x, r.y + r.h - 7, r.x + r.w, r.y + r.h, al_map_rgba_f(0, 0, 0, bevel));
-            batch.add(r.x, r.y + r.h - 1, r.x + r.w, r.y + r.h, dark);
+            batch.add(r.x, r.y + r.h - 7, r.x + r.w, r.y + r.h, look.shade);
+            inner(r.x, r.y + r.h - 2, r.x + r.w, r.y + r.h - 1, look.inner);
+            batch.add(r.x, r.y + r.h - 1, r.x + r.w, r.y + r.h, look.line);
         }
     }
     batch.fill();

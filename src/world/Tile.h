@@ -3,6 +3,8 @@
 #include "world/Entity.h"
 #include "world/TileRects.h"
 
+#include <allegro5/allegro.h>
+
 #include <vector>
 
 class Level;
@@ -19,6 +21,8 @@ public:
     static void setPresent(int type, bool on);  // channels beyond the table change nothing
     // Groups 0-9 present again, as every screen leaves them after a level; 10-15 stay.
     static void restoreGroups();
+    // The colour of a group's material, which its switches and its absent outline show.
+    static ALLEGRO_COLOR groupColour(int type);
 
     enum Side { LEFT = 1, RIGHT = 2, TOP = 4, BOTTOM = 8 };
 

@@ -118,13 +118,15 @@ TEST_F(LevelTest, PresentTileDrawsFrameOutlinesHighlightAndShade) {
     expectPixel(canvas, 50, 55, 75, 23, 38, 2);       // black shade at 0.25
 }
 
-TEST_F(LevelTest, AbsentTileDrawsOnlyAGhostOutline) {
+TEST_F(LevelTest, AbsentTileDrawsOnlyAnOutlineInItsGroupsColour) {
     build({{12, 2, 2}});
     ALLEGRO_BITMAP* canvas = target(100, 100, al_map_rgb(200, 200, 200));
     at(2, 2)->render();
-    expectPixel(canvas, 50, 50, 200, 200, 200);  // no frame
-    expectPixel(canvas, 40, 50, 100, 100, 100, 2);
-    expectPixel(canvas, 50, 59, 88, 88, 88, 3);  // shade 0.12 then outline 0.5
+    expectPixel(canvas, 50, 50, 200, 200, 200);        // no frame
+    expectPixel(canvas, 40, 50, 100, 120, 50);         // the line: frame 12's colour
+    expectPixel(canvas, 41, 50, 155, 164, 133, 2);     // a softer line inside it, at 0.45
+    expectPixel(canvas, 50, 59, 100, 120, 50);         // the bottom line over the shade
+    expectPixel(canvas, 50, 45, 185, 188, 177, 2);     // the top's tint at 0.15
 }
 
 // Whole runs join alike neighbours into larger rectangles; the picture must be the one the
