@@ -1,3 +1,4 @@
+#include "io/Kinds.h"
 #include "io/LevelText.h"
 #include "progress/AtomicFile.h"
 
@@ -5,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -63,6 +65,25 @@ TEST_P(LevelSourcesTest, IsInTheWritersFormAndRoundTripsThroughTheTool) {
     EXPECT_EQ(again, built);
     fs::remove(decompiled);
     fs::remove(recompiled);
+}
+
+// A wall's colour is its group: a coloured wall that nothing switches would promise a switch
+// the level does not have, so walls no lever or pad of the level switches are plain brick.
+TEST_P(LevelSourcesTest, ColoursOnlyWallsThatALeverOrPadOfTheLevelSwitches) {
+    std::string source = fileText(std::string(SORRELMOOR_SOURCE_DIR "/level-src/") + GetParam() + ".txt");
+    std::vector<LevelRecord> records;
+    std::string error;
+    ASSERT_TRUE(LevelText::read(source, records, error)) << error;
+    std::set<int> switched;
+    for (const LevelRecord& record : records)
+        if (record.kind == Kinds::byCode("vr") || record.kind == Kinds::byCode("pr"))
+            switched.insert(record.value);
+    for (const LevelRecord& record : records)
+        if (record.kind == Kinds::byCode("tl") && record.value != 0) {
+            EXPECT_TRUE(switched.count(record.value))
+                << "the wall at " << record.col << ", " << record.row << " has type " << record.value
+                << ", which no lever or pad of the level switches";
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, LevelSourcesTest, ::testing::ValuesIn(levelSources()));

@@ -62,7 +62,7 @@ int shortestHold(const InputScript& script) {
 struct ShippedLevelTest : AllegroTest, ::testing::WithParamInterface<int> {};
 
 // Each level's solution wins it with every piece of loose garbage, under the target time but
-// not by much, with keys a person can press.
+// with some slack but not much, with keys a person can press.
 TEST_P(ShippedLevelTest, ItsSolutionEarnsBothCrownsAsAPersonCouldPlayIt) {
     int level = GetParam();
     InputScript script;
@@ -78,7 +78,7 @@ TEST_P(ShippedLevelTest, ItsSolutionEarnsBothCrownsAsAPersonCouldPlayIt) {
     EXPECT_GE(outcome.garbageTotal, 1);
     EXPECT_EQ(outcome.garbage, outcome.garbageTotal);
     double target = Config::timeAttackTime(level - 1);
-    EXPECT_LT(outcome.elapsed, target);
+    EXPECT_LE(outcome.elapsed, 0.9 * target) << "the target should leave a player some slack";
     EXPECT_GE(outcome.elapsed, 0.6 * target) << "the target should be a challenge";
 }
 
