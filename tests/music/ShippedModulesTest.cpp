@@ -1,80 +1,108 @@
-#include <dumb.h>
+#include "ModuleRender.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <vector>
+#include <iostream>
 
 namespace {
 
-constexpr int kRate = 44100;
-constexpr int kWindow = 5 * kRate;
+// The volumes the game plays them at: the title music is turned down to a quarter, the victory music
+// is left at full volume.
+constexpr float kTitleVolume = 0.25f, kVictoryVolume = 1.0f;
+constexpr double kPastTheSeam = 8; // seconds rendered after the loop, to hear the join
+constexpr double kLongest = 400;   // seconds: a module that never loops is cut off here
 
-struct Rendered {
-    double seconds = 0;
-    int peak = 0;
-    std::vector<double> windowRms; // one per 5 s, the last possibly shorter
+struct Piece {
+    RenderedModule module;
+    StereoPcm onePass; // up to the loop
+    Loudness loudness; // of one pass
 };
 
-// Renders one pass through the module (stopping where it would loop) as the game does: stereo,
-// 44100 Hz, volume 1.0.
-Rendered renderOnePass(const char* path) {
-    Rendered out;
-    dumb_register_stdfiles();
-    dumb_resampling_quality = 1;
-    DUH* duh = dumb_load_xm_quick(path);
-    if (!duh)
-        return out;
-    DUH_SIGRENDERER* renderer = dumb_it_start_at_order(duh, 2, 0);
-    dumb_it_set_loop_callback(duh_get_it_sigrenderer(renderer), dumb_it_callback_terminate, nullptr);
-    std::vector<short> buffer(4096 * 2);
+Piece render(const char* path, float volume) {
+    Piece p;
+    p.module = renderModule(path, volume, kPastTheSeam, kLongest);
+    std::size_t end = p.module.pcm.samples.size();
+    if (p.module.loopSeconds >= 0)
+        end = std::min(end, std::size_t(p.module.loopSeconds * p.module.pcm.rate) * 2);
+    p.onePass.samples.assign(p.module.pcm.samples.begin(), p.module.pcm.samples.begin() + long(end));
+    p.loudness = measureLoudness(p.onePass);
+    std::cout << path << " at volume " << volume << ": " << p.module.loopSeconds << " s a pass, "
+              << p.loudness.integrated << " LUFS, " << powerAboveDb(p.onePass, 4000) << " dB above 4 kHz\n";
+    return p;
+}
+
+const Piece& title() {
+    static Piece piece = render("media/dreamland.xm", kTitleVolume);
+    return piece;
+}
+
+const Piece& victory() {
+    static Piece piece = render("media/unreal_superhero.xm", kVictoryVolume);
+    return piece;
+}
+
+// Loudness over `seconds` of the momentary blocks starting at `from` seconds.
+double loudnessOver(const Loudness& l, double from, double seconds) {
     double sum = 0;
-    long inWindow = 0, total = 0;
-    while (total < 200L * kRate) {
-        long frames = duh_render(renderer, 16, 0, 1.0f, 65536.0f / kRate, 4096, buffer.data());
-        if (frames <= 0)
-            break;
-        for (long i = 0; i < frames; ++i) {
-            int left = buffer[std::size_t(2 * i)], right = buffer[std::size_t(2 * i + 1)];
-            out.peak = std::max({out.peak, std::abs(left), std::abs(right)});
-            sum += (double(left) * left + double(right) * right) / 2;
-            if (++inWindow == kWindow) {
-                out.windowRms.push_back(std::sqrt(sum / inWindow));
-                sum = 0, inWindow = 0;
-            }
-        }
-        total += frames;
+    int count = 0;
+    for (std::size_t i = std::size_t(std::max(0.0, from * 10));
+         i < l.momentary.size() && i < (from + seconds) * 10; ++i, ++count)
+        sum += std::pow(10.0, (l.momentary[i] + 0.691) / 10);
+    return count ? -0.691 + 10 * std::log10(sum / count) : -70;
+}
+
+TEST(ShippedModulesTest, TitleMusicPlaysTwoToThreeMinutesThenLoops) {
+    const RenderedModule& m = title().module;
+    ASSERT_TRUE(m.loaded);
+    EXPECT_GE(m.loopSeconds, 120.0) << "no loop, or a loop too soon";
+    EXPECT_LE(m.loopSeconds, 180.0);
+    EXPECT_GE(m.restartOrder, 0);
+    EXPECT_LT(m.restartOrder, m.orders);
+    EXPECT_GE(m.pcm.seconds(), m.loopSeconds + kPastTheSeam - 0.1) << "it must play on past the jump";
+}
+
+TEST(ShippedModulesTest, VictoryMusicLastsAtLeastFortyFiveSecondsThenLoops) {
+    const RenderedModule& m = victory().module;
+    ASSERT_TRUE(m.loaded);
+    EXPECT_GE(m.loopSeconds, 45.0);
+    EXPECT_LT(m.loopSeconds, 180.0);
+    EXPECT_GE(m.pcm.seconds(), m.loopSeconds + kPastTheSeam - 0.1);
+}
+
+// What a player hears at the game's volumes: one piece must not jump out louder than the other.
+TEST(ShippedModulesTest, BothPiecesAreEquallyLoudAtTheVolumesTheGamePlaysThem) {
+    EXPECT_NEAR(title().loudness.integrated, victory().loudness.integrated, 3.0);
+}
+
+TEST(ShippedModulesTest, EachPieceSoundsThroughoutWithoutClipping) {
+    for (const Piece* p : {&title(), &victory()}) {
+        const Loudness& l = p->loudness;
+        for (double from = 0; from + 5 <= p->onePass.seconds(); from += 5)
+            EXPECT_GT(loudnessOver(l, from, 5), l.integrated - 15) << "a near silence from " << from << " s";
+        int peak = 0;
+        for (int16_t s : p->module.pcm.samples)
+            peak = std::max(peak, std::abs(int(s)));
+        EXPECT_LT(peak, 32767) << "the mix clips";
     }
-    if (inWindow > kRate / 2)
-        out.windowRms.push_back(std::sqrt(sum / inWindow));
-    out.seconds = double(total) / kRate;
-    duh_end_sigrenderer(renderer);
-    unload_duh(duh);
-    return out;
 }
 
-void expectMusicThroughout(const Rendered& r) {
-    ASSERT_FALSE(r.windowRms.empty());
-    for (std::size_t i = 0; i < r.windowRms.size(); ++i)
-        EXPECT_GT(r.windowRms[i], 300.0) << "near silence from " << i * 5 << " s";
-    EXPECT_LT(r.peak, 32767) << "the mix clips at volume 1.0";
+// Around the jump back neither a gap nor a sudden change of level: the join is not heard.
+TEST(ShippedModulesTest, TheLoopJoinsWithoutASeam) {
+    for (const Piece* p : {&title(), &victory()}) {
+        Loudness l = measureLoudness(p->module.pcm);
+        double seam = p->module.loopSeconds;
+        double before = loudnessOver(l, seam - 3.4, 3), after = loudnessOver(l, seam, 3);
+        EXPECT_NEAR(before, after, 3.0) << "at " << seam << " s";
+        for (double t = seam - 2; t < seam + 2; t += 0.1)
+            EXPECT_GT(loudnessOver(l, t, 0.1), std::min(before, after) - 10) << "a gap at " << t << " s";
+    }
 }
 
-TEST(ShippedModulesTest, TitleMusicPlaysAMinuteToTwoAndLoops) {
-    Rendered r = renderOnePass("media/dreamland.xm");
-    std::cout << "dreamland.xm: " << r.seconds << " s per loop, peak " << r.peak << "\n";
-    EXPECT_GE(r.seconds, 60.0);
-    EXPECT_LE(r.seconds, 120.0) << "a length this long means the loop jump is missing";
-    expectMusicThroughout(r);
-}
-
-TEST(ShippedModulesTest, VictoryMusicLastsAtLeastFortyFiveSeconds) {
-    Rendered r = renderOnePass("media/unreal_superhero.xm");
-    std::cout << "unreal_superhero.xm: " << r.seconds << " s per loop, peak " << r.peak << "\n";
-    EXPECT_GE(r.seconds, 45.0);
-    EXPECT_LT(r.seconds, 200.0) << "no loop point found";
-    expectMusicThroughout(r);
+// The title music is most of what a player hears: it must not sound muffled.
+TEST(ShippedModulesTest, TitleMusicHasTreble) {
+    EXPECT_GT(powerAboveDb(title().onePass, 4000), -25.0);
 }
 
 } // namespace

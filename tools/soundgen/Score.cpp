@@ -110,6 +110,8 @@ class ScoreReader {
             throw SourceError("no order line");
         if (restart >= 0)
             addLoopJump();
+        if (globalVolume >= 0)
+            setGlobalVolume();
     }
 
   private:
@@ -123,6 +125,8 @@ class ScoreReader {
             module.bpm = std::stoi(w[1]);
         else if (w[0] == "restart" && w.size() == 2)
             restart = std::stoi(w[1]);
+        else if (w[0] == "volume" && w.size() == 2)
+            readGlobalVolume(line);
         else if (w[0] == "instrument" && w.size() >= 2)
             readInstrument(lines, i);
         else if (w[0] == "channel" && w.size() >= 2)
@@ -225,7 +229,29 @@ class ScoreReader {
         module.restart = restart;
     }
 
+    void readGlobalVolume(const TextLine& line) {
+        const std::string& word = line.words[1];
+        if (word.empty() || word.size() > 2 || word.find_first_not_of("0123456789") != std::string::npos ||
+            std::stoi(word) > 64)
+            line.fail("volume is a whole number from 0 to 64");
+        globalVolume = std::stoi(word);
+    }
+
+    // Set on every pattern's first row, so that a start at any order plays at it too.
+    void setGlobalVolume() {
+        for (xm::Pattern& p : module.patterns) {
+            int channel = 0;
+            while (channel < p.channels && p.at(0, channel).effect != 0)
+                ++channel;
+            if (channel == p.channels)
+                throw SourceError("no channel free for the volume on a pattern's first row");
+            p.at(0, channel).effect = xm::kEffectGlobalVolume;
+            p.at(0, channel).param = uint8_t(globalVolume);
+        }
+    }
+
     int restart = -1;
+    int globalVolume = -1;
     std::map<std::string, int> instrumentIndex;
     std::map<std::string, Channel> channels;
     std::map<std::string, uint8_t> patternIndex;

@@ -12,6 +12,15 @@ double sweep(double from, double to, double u) {
     return from * std::pow(to / from, u);
 }
 
+// The cutoff a fraction u of the way through the voice: exponential legs between evenly spaced points.
+double alongPath(const std::vector<double>& points, double u) {
+    if (points.size() == 1)
+        return points[0];
+    double at = u * double(points.size() - 1);
+    std::size_t leg = std::min(std::size_t(at), points.size() - 2);
+    return sweep(points[leg], points[leg + 1], at - double(leg));
+}
+
 // Band-limited oscillators are sums of harmonics, so pitched-up samples and sweeps do not alias.
 double harmonicAmplitude(Wave wave, int k, double duty) {
     switch (wave) {
@@ -72,7 +81,7 @@ void addVoice(const Voice& v, std::vector<float>& out) {
     long first = std::lround(v.start * kSampleRate);
     long count = std::lround(v.length * kSampleRate);
     uint32_t noise = v.seed * 2654435761u + 1;
-    Svf svf;
+    std::vector<Svf> filters(std::size_t(v.stages));
     double phase = 0;
     for (long i = 0; i < count && first + i < long(out.size()); ++i) {
         double t = double(i) / kSampleRate;
@@ -92,7 +101,8 @@ void addVoice(const Voice& v, std::vector<float>& out) {
             phase -= std::floor(phase);
         }
         if (v.filter != FilterMode::None)
-            value = svf.step(value, sweep(v.cutoffFrom, v.cutoffTo, u), 2 * v.resonance, v.filter);
+            for (Svf& filter : filters)
+                value = filter.step(value, alongPath(v.cutoff, u), 2 * v.resonance, v.filter);
         out[first + i] += float(value * v.gain * envelope(v, t));
     }
 }

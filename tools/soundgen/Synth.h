@@ -20,9 +20,11 @@ struct Voice {
     double vibratoDepth = 0;  // semitones
     double bandLimit = 16000; // highest harmonic frequency kept, Hz
     FilterMode filter = FilterMode::None;
-    double cutoffFrom = 1000; // Hz, swept exponentially like the frequency
-    double cutoffTo = 1000;
+    // Hz at evenly spaced moments from the voice's start to its end, swept exponentially between them:
+    // one holds, two sweep, three rise and fall (a whoosh).
+    std::vector<double> cutoff{1000};
     double resonance = 0.7; // 0 (sharp) .. 1 (flat) damping of the filter
+    int stages = 1;         // filters in a row: 2 makes the slopes twice as steep
     unsigned seed = 1;
 };
 

@@ -1,5 +1,6 @@
 #include "TextLines.h"
 
+#include <algorithm>
 #include <cctype>
 #include <sstream>
 
@@ -62,10 +63,24 @@ double Settings::number(const std::string& key, double fallback) const {
 void Settings::range(const std::string& key, double& from, double& to) const {
     if (!has(key))
         return;
+    std::vector<double> points = path(key, {});
+    if (points.size() > 2)
+        line.fail("'" + key + "' sweeps between two values at most");
+    from = points.front();
+    to = points.back();
+}
+
+std::vector<double> Settings::path(const std::string& key, const std::vector<double>& fallback) const {
+    if (!has(key))
+        return fallback;
+    std::vector<double> points;
     std::string value = text(key, "");
-    std::size_t arrow = value.find('>');
-    from = parseNumber(key, value.substr(0, arrow));
-    to = arrow == std::string::npos ? from : parseNumber(key, value.substr(arrow + 1));
+    for (std::size_t at = 0; at <= value.size();) {
+        std::size_t arrow = std::min(value.find('>', at), value.size());
+        points.push_back(parseNumber(key, value.substr(at, arrow - at)));
+        at = arrow + 1;
+    }
+    return points;
 }
 
 std::vector<double> Settings::numbers(const std::string& key) const {

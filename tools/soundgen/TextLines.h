@@ -30,6 +30,8 @@ class Settings {
     double number(const std::string& key, double fallback) const;
     // "a>b" sweeps from a to b; a single number stays put.
     void range(const std::string& key, double& from, double& to) const;
+    // "a>b>c...", one or more numbers; the fallback when the key is absent.
+    std::vector<double> path(const std::string& key, const std::vector<double>& fallback) const;
     // "a:b:c", each part a number.
     std::vector<double> numbers(const std::string& key) const;
 

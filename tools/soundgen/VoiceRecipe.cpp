@@ -1,5 +1,7 @@
 #include "VoiceRecipe.h"
 
+#include <algorithm>
+
 namespace {
 
 Wave parseWave(const TextLine& line, const std::string& name) {
@@ -52,11 +54,13 @@ Voice parseVoice(const TextLine& line, double baseFrequency) {
     }
     v.bandLimit = s.number("bandlimit", v.bandLimit);
     v.filter = parseFilter(line, s.text("filter", "none"));
-    s.range("cutoff", v.cutoffFrom, v.cutoffTo);
+    v.cutoff = s.path("cutoff", v.cutoff);
     v.resonance = s.number("resonance", v.resonance);
+    v.stages = int(s.number("stages", v.stages));
     v.seed = unsigned(s.number("seed", v.seed));
-    if (v.length <= 0 || v.start < 0 || v.freqFrom <= 0 || v.freqTo <= 0 || v.cutoffFrom <= 0 ||
-        v.cutoffTo <= 0)
-        line.fail("voice needs a positive length, frequencies and cutoffs");
+    bool cutoffsPositive = std::all_of(v.cutoff.begin(), v.cutoff.end(), [](double hz) { return hz > 0; });
+    if (v.length <= 0 || v.start < 0 || v.stages < 1 || v.stages > 4 || v.freqFrom <= 0 || v.freqTo <= 0 ||
+        !cutoffsPositive)
+        line.fail("voice needs a positive length, frequencies and cutoffs, and 1 to 4 filter stages");
     return v;
 }

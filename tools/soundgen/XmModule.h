@@ -10,7 +10,8 @@ namespace xm {
 
 constexpr uint8_t kKeyOff = 97;
 constexpr uint8_t kEffectPositionJump = 0x0B;
-constexpr uint8_t kVolumeSet = 0x10; // volume column: 0x10 + 0..64
+constexpr uint8_t kEffectGlobalVolume = 0x10; // Gxx, 0..64
+constexpr uint8_t kVolumeSet = 0x10;          // volume column: 0x10 + 0..64
 
 struct Cell {
     uint8_t note = 0;       // 1..96 (1 = C-0), kKeyOff, or 0 for none

@@ -58,6 +58,22 @@ TEST(ScoreTest, TheLastOrderJumpsBackOnItsOwnCopy) {
     EXPECT_EQ(m.patterns[0].at(1, 0).effect, 0) << "the first use of the pattern plays through";
 }
 
+// Turned down on every pattern's first row, so that playing from any order starts at that volume.
+TEST(ScoreTest, TheVolumeLineSetsTheGlobalVolumeOnEveryPattern) {
+    xm::Module m = parse("volume 22\nrestart 0\npattern a 1\nkeys C4\npattern b 2\nkeys D4:2\norder b a\n");
+    ASSERT_EQ(m.patterns.size(), 2u);
+    const xm::Cell& loop = m.patterns[0].at(0, 0);
+    EXPECT_EQ(loop.effect, xm::kEffectPositionJump) << "the loop jump keeps its cell";
+    const xm::Cell& beside = m.patterns[0].at(0, 1);
+    EXPECT_EQ(beside.effect, xm::kEffectGlobalVolume);
+    EXPECT_EQ(beside.param, 22);
+    const xm::Cell& first = m.patterns[1].at(0, 0);
+    EXPECT_EQ(first.effect, xm::kEffectGlobalVolume);
+    EXPECT_EQ(first.param, 22);
+    for (const char* bad : {"volume 65\n", "volume -1\n", "volume 2x\n", "volume 100\n"})
+        EXPECT_THROW(parse(std::string(bad) + "pattern a 1\nkeys C4\norder a\n"), SourceError) << bad;
+}
+
 TEST(ScoreTest, LoopedInstrumentsLoopSeamlessly) {
     xm::Module m = parse("pattern p 1\nkeys C4\norder p\n");
     const xm::Sample& s = m.instruments[0].sample;
