@@ -9,11 +9,12 @@ BUILD_PACKAGES = cmake g++ make pkg-config \
   liballegro-ttf5-dev liballegro-image5-dev libdumb1-dev fonts-dejavu-core
 TEST_PACKAGES  = googletest libgtest-dev xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev
 DEB_PACKAGES   = debhelper dpkg-dev
+PACKAGE_TEST_PACKAGES = lintian desktop-file-utils appstream xvfb xdotool imagemagick procps
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test test-asan bench build fuzz contact-sheet gallery screenshots deb deps \
-  test-deps deb-deps clean
+.PHONY: play test test-asan bench build fuzz contact-sheet gallery screenshots deb test-package \
+  deps test-deps deb-deps package-test-deps clean
 
 play: deps build
 	cd $(RUN_DIR) && ./sorrelmoor
@@ -61,6 +62,11 @@ screenshots:
 deb: deps deb-deps
 	tools/build-deb $(BUILD)/deb $(JOBS)
 
+# Builds the package, has lintian check it, installs it (as root or through sudo), plays it
+# headless from its launcher with a temporary HOME, upgrades it and removes it again.
+test-package: deb package-test-deps
+	tools/test-package $(BUILD)/deb
+
 deps:
 	@tools/install-packages $(BUILD_PACKAGES)
 
@@ -69,6 +75,9 @@ test-deps:
 
 deb-deps:
 	@tools/install-packages $(DEB_PACKAGES)
+
+package-test-deps:
+	@tools/install-packages $(PACKAGE_TEST_PACKAGES)
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-asan
