@@ -8,10 +8,13 @@ BUILD_PACKAGES = cmake g++ make pkg-config \
   liballegro5-dev liballegro-audio5-dev liballegro-acodec5-dev \
   liballegro-ttf5-dev liballegro-image5-dev libdumb1-dev fonts-dejavu-core
 TEST_PACKAGES  = googletest libgtest-dev xvfb xdotool x11-utils imagemagick clang libclang-rt-14-dev
+DEB_PACKAGES   = debhelper dpkg-dev
+PACKAGE_TEST_PACKAGES = lintian desktop-file-utils appstream xvfb xdotool imagemagick procps
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test test-asan bench build fuzz contact-sheet gallery screenshots deps test-deps clean
+.PHONY: play test test-asan bench build fuzz contact-sheet gallery screenshots deb test-package \
+  deps test-deps deb-deps package-test-deps clean
 
 play: deps build
 	cd $(RUN_DIR) && ./sorrelmoor
@@ -55,11 +58,26 @@ screenshots:
 	mkdir -p docs/screenshots
 	for shot in $(SHOTS); do cp $(BUILD)/screenshots/$$shot.png docs/screenshots/; done
 
+# The Debian package, built by debhelper from a copy of the tree: $(BUILD)/deb/sorrelmoor_*.deb.
+deb: deps deb-deps
+	tools/build-deb $(BUILD)/deb $(JOBS)
+
+# Builds the package, has lintian check it, installs it (as root or through sudo), plays it
+# headless from its launcher with a temporary HOME, upgrades it and removes it again.
+test-package: deb package-test-deps
+	tools/test-package $(BUILD)/deb
+
 deps:
 	@tools/install-packages $(BUILD_PACKAGES)
 
 test-deps:
 	@tools/install-packages $(TEST_PACKAGES)
+
+deb-deps:
+	@tools/install-packages $(DEB_PACKAGES)
+
+package-test-deps:
+	@tools/install-packages $(PACKAGE_TEST_PACKAGES)
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-asan
