@@ -253,12 +253,12 @@ void Avatar::toss() {
     Sound::play(throwSound, 1.0f, 1.0f);
     addStatistic(&Game::throws);
     double sign = facingRight ? 1 : -1;
-    Vec velocity(200 * sign, -100);
+    Vec flight(200 * sign, -100);
     if (state == RUNNING)
-        velocity = Vec(300 * sign, -140);
+        flight = Vec(300 * sign, -140);
     else if (state == STANDING && held(up))
-        velocity = Vec(100 * sign, -240);
-    carried->toss(velocity);
+        flight = Vec(100 * sign, -240);
+    carried->toss(flight);
     carried = nullptr;
 }
 
