@@ -23,8 +23,8 @@ bool fillFragment(AL_DUH_PLAYER* player) {
     if (!buffer)
         return true;
     DUH_SIGRENDERER* renderer = player->renderer.load();
-    long frames = duh_render(renderer, 16, 0, player->volume.load(), 65536.0f / player->sampleRate,
-                             player->fragmentSamples, buffer);
+    long frames = al_duh_render_fragment(renderer, player->volume.load(), player->sampleRate,
+                                         player->fragmentSamples, buffer);
     int channels = duh_sigrenderer_get_n_channels(renderer);
     long filled = frames * channels;
     long total = static_cast<long>(player->fragmentSamples) * channels;
@@ -105,6 +105,10 @@ AL_DUH_PLAYER* al_start_duh(DUH* duh, int channels, int startOrder, float volume
     player->silentFragments = 0;
     al_start_thread(player->thread);
     return player;
+}
+
+long al_duh_render_fragment(DUH_SIGRENDERER* renderer, float volume, int sampleRate, int frames, void* buffer) {
+    return duh_render(renderer, 16, 0, volume, 65536.0f / sampleRate, frames, buffer);
 }
 
 void al_stop_duh(AL_DUH_PLAYER* player) {

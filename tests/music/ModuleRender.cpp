@@ -53,7 +53,7 @@ RenderedModule renderModule(const char* path, float volume, double secondsAfterL
     std::vector<int16_t> fragment(kFragment * 2);
     while (out.pcm.seconds() < longest &&
            (watch.position < 0 || out.pcm.seconds() < watch.position / 65536.0 + secondsAfterLoop)) {
-        long frames = duh_render(watch.renderer, 16, 0, volume, 65536.0f / kRate, kFragment, fragment.data());
+        long frames = al_duh_render_fragment(watch.renderer, volume, kRate, kFragment, fragment.data());
         if (frames <= 0)
             break;
         out.pcm.samples.insert(out.pcm.samples.end(), fragment.begin(), fragment.begin() + frames * 2);

@@ -2,9 +2,9 @@
 
 #include "Loudness.h"
 
-// A shipped module rendered the way the game's music player renders it (DUMB at the game's resampling
-// quality, stereo, 44100 Hz, fragments of 4096 frames, at the volume the game plays it), but faster
-// than real time.
+// A shipped module rendered by the game's music player's own fragment renderer (DUMB at the game's
+// resampling quality, stereo, 44100 Hz, fragments of 4096 frames, at the volume the game plays it),
+// but faster than real time.
 struct RenderedModule {
     bool loaded = false;
     StereoPcm pcm;
