@@ -2,7 +2,7 @@
 
 #include "assets/Draw.h"
 #include "assets/Sheet.h"
-#include "world/Tile.h"
+#include "assets/TilePainter.h"
 
 namespace SwitchLook {
 
@@ -20,7 +20,7 @@ void draw(Sheet* sheet, int frame, double x, double y, int channel) {
     if (has(sheet, frame))
         Draw::bitmap(sheet->frames[frame], x, y);
     if (has(sheet, frame + PAINT_OFFSET))
-        Draw::tintedBitmap(sheet->frames[frame + PAINT_OFFSET], x, y, Tile::groupColour(channel));
+        Draw::tintedBitmap(sheet->frames[frame + PAINT_OFFSET], x, y, TilePainter::groupColour(channel));
 }
 
 } // namespace SwitchLook

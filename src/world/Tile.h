@@ -1,11 +1,6 @@
 #pragma once
 
 #include "world/Entity.h"
-#include "world/TileRects.h"
-
-#include <allegro5/allegro.h>
-
-#include <vector>
 
 class Level;
 class Sheet;
@@ -21,8 +16,6 @@ public:
     static void setPresent(int type, bool on);  // channels beyond the table change nothing
     // Groups 0-9 present again, as every screen leaves them after a level; 10-15 stay.
     static void restoreGroups();
-    // The colour of a group's material, which its switches and its absent outline show.
-    static ALLEGRO_COLOR groupColour(int type);
 
     enum Side { LEFT = 1, RIGHT = 2, TOP = 4, BOTTOM = 8 };
 
@@ -38,6 +31,7 @@ public:
     const char* code() override { return "tl"; }
     const int* indices() override;
     int order(int index) override;
+    // Drawn by the tile painter, beside the drawing layer.
     void render() override;
     const void* runKey() override;  // every tile: the run walks one sheet
     // The run's faces in one batch per type, then all of its edges in one fill: tiles never
@@ -52,6 +46,5 @@ public:
     void setup();
 
 private:
-    void drawFaces(const std::vector<TileRect>& faces);
-    void drawEdges(const std::vector<TileRect>& sides, const std::vector<TileRect>& tops);
+    static Sheet* loadSheet();  // the painter's sheet, ready before anything is drawn
 };
