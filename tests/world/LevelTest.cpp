@@ -178,56 +178,42 @@ TEST_F(LevelTest, BodyRestingOnAFloorCollidesOnlyWhenSunkMoreThanAPixel) {
 
 TEST_F(LevelTest, ShallowestOverlapWins) {
     build({{0, 4, 6}, {0, 5, 6}, {0, 4, 5}});
-    Body body;
-    body.box = Rect(0, 0, 20, 20);
-    body.setPos(Vec(97, 102));  // 3 px into the wall on its left, 2 px into the floor
-    Collision c = Physics::collisions(&body);
+    Rect box(97, 102, 117, 122);  // 3 px into the wall on its left, 2 px into the floor
+    Collision c = Physics::collisions(box, *game->level);
     EXPECT_EQ(c.side, Collision::BELOW);
     EXPECT_DOUBLE_EQ(c.depth, 2);
-    Physics::eject(&body, c);
-    c = Physics::collisions(&body);
+    box = Rect(97, 100, 117, 120);
+    c = Physics::collisions(box, *game->level);
     EXPECT_EQ(c.side, Collision::LEFT);
     EXPECT_DOUBLE_EQ(c.depth, 3);
-    Physics::eject(&body, c);
-    EXPECT_DOUBLE_EQ(body.x(), 100);
 }
 
-TEST_F(LevelTest, EachSidePushesTheRightWay) {
-    build({{0, 5, 3}, {0, 7, 5}, {0, 5, 7}, {0, 3, 5}});
-    Body body;
-    body.box = Rect(0, 0, 20, 20);
+// A 20-pixel box beside each of four tiles, one case per side; the last two touch a tile
+// edge to edge or lie over an absent tile, and so collide with nothing.
+TEST_F(LevelTest, EachSideIsFoundAndPushesTheRightWay) {
+    build({{0, 5, 3}, {0, 7, 5}, {0, 5, 7}, {0, 3, 5}, {11, 9, 9}});
     struct Case {
         double x, y;
         int side;
-        double ex, ey;
-    } cases[] = {{100, 75, Collision::ABOVE, 100, 80},
-                 {125, 100, Collision::RIGHT, 120, 100},
-                 {100, 125, Collision::BELOW, 100, 120},
-                 {75, 100, Collision::LEFT, 80, 100}};
+        double pushX, pushY;
+    } cases[] = {{100, 75, Collision::ABOVE, 0, 5},  {125, 100, Collision::RIGHT, -5, 0},
+                 {100, 125, Collision::BELOW, 0, -5}, {75, 100, Collision::LEFT, 5, 0},
+                 {120, 100, Collision::NONE, 0, 0},   {180, 185, Collision::NONE, 0, 0}};
     for (const Case& k : cases) {
-        body.setPos(Vec(k.x, k.y));
-        Collision c = Physics::collisions(&body);
-        EXPECT_EQ(c.side, k.side);
-        Physics::eject(&body, c);
-        EXPECT_DOUBLE_EQ(body.x(), k.ex);
-        EXPECT_DOUBLE_EQ(body.y(), k.ey);
+        Collision c = Physics::collisions(Rect(k.x, k.y, k.x + 20, k.y + 20), *game->level);
+        EXPECT_EQ(c.side, k.side) << k.x << "," << k.y;
+        Vec push = Physics::ejection(c);
+        EXPECT_DOUBLE_EQ(push.x, k.pushX) << k.x << "," << k.y;
+        EXPECT_DOUBLE_EQ(push.y, k.pushY) << k.x << "," << k.y;
     }
 }
 
-TEST_F(LevelTest, BoxesTouchingEdgeToEdgeDoNotCollide) {
-    build({{0, 6, 5}});
-    Body body;
-    body.box = Rect(0, 0, 20, 20);
-    body.setPos(Vec(100, 100));  // right edge exactly on the tile's left edge
-    EXPECT_EQ(Physics::collisions(&body).side, Collision::NONE);
-}
-
-TEST_F(LevelTest, AbsentTilesDoNotStopBodies) {
-    build({{11, 5, 6}});
-    Body body;
-    body.box = Rect(0, 0, 20, 20);
-    body.setPos(Vec(100, 110));
-    EXPECT_EQ(Physics::collisions(&body).side, Collision::NONE);
+TEST_F(LevelTest, CollisionsProbeTheLevelTheyAreGiven) {
+    build({{0, 5, 6}});
+    Level empty;
+    Rect sunk(100, 105, 120, 125);
+    EXPECT_EQ(Physics::collisions(sunk, *game->level).side, Collision::BELOW);
+    EXPECT_EQ(Physics::collisions(sunk, empty).side, Collision::NONE);
 }
 
 } // namespace
