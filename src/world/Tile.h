@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/Kinds.h"
 #include "world/Entity.h"
 #include "world/TileRects.h"
 
@@ -35,7 +36,7 @@ public:
 
     Tile(int type, Level* level, int col, int row);
 
-    const char* code() override { return "tl"; }
+    const char* code() override { return Kinds::TILE.code; }
     const int* indices() override;
     int order(int index) override;
     void render() override;
