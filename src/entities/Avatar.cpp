@@ -47,12 +47,11 @@ Avatar::Avatar() {
 }
 
 const int* Avatar::indices() {
-    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, Tags::POSI, Tags::AVAT, Tags::PRSS, 0};
-    return tags;
+    return Kinds::AVATAR.tags;
 }
 
 int Avatar::order(int index) {
-    return index == Tags::RNDR ? 40 : Entity::order(index);
+    return index == Tags::RNDR ? Kinds::AVATAR.layer : Entity::order(index);
 }
 
 void Avatar::update(double dt) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/Kinds.h"
 #include "world/Entity.h"
 
 #include <allegro5/allegro_audio.h>
@@ -41,14 +42,14 @@ public:
     Carryable* carried = nullptr;
 
     Avatar();
-    const char* code() override { return "av"; }
+    const char* code() override { return Kinds::AVATAR.code; }
     const int* indices() override;
     int order(int index) override;
     void update(double dt) override;
     void render() override;
     Rect bbox() override { return {x() + 1, y() + 2, x() + 19, y() + 20}; }
     Entity* clone() override { return new Avatar(); }
-    std::string edString() override { return "avatar"; }
+    std::string edString() override { return Kinds::AVATAR.label; }
 
     void toss();  // throws what is carried; the velocity depends on the state
     void dropCarried();   // precondition: something is carried

@@ -18,12 +18,11 @@ Baddie::Baddie(bool feral) : feral(feral) {
 }
 
 const int* Baddie::indices() {
-    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, Tags::POSI, Tags::BADD, Tags::CARR, Tags::PRSS, 0};
-    return tags;
+    return Kinds::BADDIE.tags;
 }
 
 int Baddie::order(int index) {
-    return index == Tags::RNDR ? 51 : Entity::order(index);
+    return index == Tags::RNDR ? Kinds::BADDIE.layer : Entity::order(index);
 }
 
 void Baddie::save(FILE* file) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entities/Carryable.h"
+#include "io/Kinds.h"
 
 #include <allegro5/allegro_audio.h>
 
@@ -20,7 +21,7 @@ public:
     double animationClock = 0;
 
     explicit Baddie(bool feral);
-    const char* code() override { return "bd"; }
+    const char* code() override { return Kinds::BADDIE.code; }
     const int* indices() override;
     int order(int index) override;
     void update(double dt) override;

@@ -12,12 +12,11 @@ Bag::Bag() {
 }
 
 const int* Bag::indices() {
-    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, Tags::POSI, Tags::GRBG, Tags::CARR, Tags::PRSS, 0};
-    return tags;
+    return Kinds::BAG.tags;
 }
 
 int Bag::order(int index) {
-    return index == Tags::RNDR ? 50 : Entity::order(index);
+    return index == Tags::RNDR ? Kinds::BAG.layer : Entity::order(index);
 }
 
 void Bag::update(double dt) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entities/Carryable.h"
+#include "io/Kinds.h"
 
 #include <allegro5/allegro.h>
 
@@ -10,14 +11,14 @@ public:
     ALLEGRO_BITMAP* image;
 
     Bag();
-    const char* code() override { return "gb"; }
+    const char* code() override { return Kinds::BAG.code; }
     const int* indices() override;
     int order(int index) override;
     void update(double dt) override;
     void render() override;
     Rect bbox() override { return {x() + 2, y() + 4, x() + 17, y() + 20}; }
     Entity* clone() override { return new Bag(); }
-    std::string edString() override { return "garbage"; }
+    std::string edString() override { return Kinds::BAG.label; }
 
 private:
     bool supported();

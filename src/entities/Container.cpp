@@ -19,12 +19,11 @@ Container::Container(Vec position, int count) : count(count) {
 }
 
 const int* Container::indices() {
-    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, Tags::POSI, Tags::CONT, 0};
-    return tags;
+    return Kinds::CONTAINER.tags;
 }
 
 int Container::order(int index) {
-    return index == Tags::RNDR ? 25 : Entity::order(index);
+    return index == Tags::RNDR ? Kinds::CONTAINER.layer : Entity::order(index);
 }
 
 std::string Container::edString() {

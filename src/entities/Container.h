@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/Kinds.h"
 #include "world/Entity.h"
 
 #include <allegro5/allegro_audio.h>
@@ -16,7 +17,7 @@ public:
     ALLEGRO_SAMPLE* swallowSound;
 
     Container(Vec position, int count);
-    const char* code() override { return "ct"; }
+    const char* code() override { return Kinds::CONTAINER.code; }
     const int* indices() override;
     int order(int index) override;
     void update(double dt) override;

@@ -20,12 +20,11 @@ Fireworks::Fireworks() {
 }
 
 const int* Fireworks::indices() {
-    static const int tags[] = {Tags::ENTT, Tags::DYNA, Tags::POSI, 0};
-    return tags;
+    return Kinds::FIREWORKS.tags;
 }
 
 int Fireworks::order(int index) {
-    return index == Tags::RNDR ? 90 : Entity::order(index);
+    return index == Tags::RNDR ? Kinds::FIREWORKS.layer : Entity::order(index);
 }
 
 // One chance in 51 per update, so bursts come more often at higher frame rates.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/Kinds.h"
 #include "world/Entity.h"
 
 #include <allegro5/allegro_audio.h>
@@ -11,12 +12,12 @@ public:
 
     Fireworks();
 
-    const char* code() override { return "fw"; }
+    const char* code() override { return Kinds::FIREWORKS.code; }
     const int* indices() override;  // updated, never drawn through the world
     int order(int index) override;
     void update(double dt) override;
     Entity* clone() override { return new Fireworks(); }
-    std::string edString() override { return "fireworks"; }
+    std::string edString() override { return Kinds::FIREWORKS.label; }
 
     void burst();
 };

@@ -8,12 +8,11 @@
 ForceField::ForceField(bool vertical) : vertical(vertical) {}
 
 const int* ForceField::indices() {
-    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, Tags::POSI, 0};
-    return tags;
+    return Kinds::FORCE_FIELD.tags;
 }
 
 int ForceField::order(int index) {
-    return index == Tags::RNDR ? 70 : Entity::order(index);
+    return index == Tags::RNDR ? Kinds::FORCE_FIELD.layer : Entity::order(index);
 }
 
 std::string ForceField::edString() {

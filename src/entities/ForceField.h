@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/Kinds.h"
 #include "world/Entity.h"
 
 // A beam across one cell, between posts at both ends, that kills the avatar on contact; bags
@@ -11,7 +12,7 @@ public:
 
     explicit ForceField(bool vertical);
 
-    const char* code() override { return "ff"; }
+    const char* code() override { return Kinds::FORCE_FIELD.code; }
     const int* indices() override;
     int order(int index) override;
     void update(double dt) override;

@@ -17,12 +17,11 @@ Garbage::Garbage() {
 }
 
 const int* Garbage::indices() {
-    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, Tags::POSI, Tags::LOOS, 0};
-    return tags;
+    return Kinds::GARBAGE.tags;
 }
 
 int Garbage::order(int index) {
-    return index == Tags::RNDR ? 40 : Entity::order(index);
+    return index == Tags::RNDR ? Kinds::GARBAGE.layer : Entity::order(index);
 }
 
 // The cell centre counts, not the bobbing picture.

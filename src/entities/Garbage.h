@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/Kinds.h"
 #include "world/Entity.h"
 
 #include <allegro5/allegro_audio.h>
@@ -15,13 +16,13 @@ public:
     int frame;         // which of the three kinds
 
     Garbage();
-    const char* code() override { return "lg"; }
+    const char* code() override { return Kinds::GARBAGE.code; }
     const int* indices() override;
     int order(int index) override;
     void update(double dt) override;
     void render() override;
     Entity* clone() override { return new Garbage(); }
-    std::string edString() override { return "loose garbage"; }
+    std::string edString() override { return Kinds::GARBAGE.label; }
 
 private:
     void collect();

@@ -22,12 +22,11 @@ Lever::Lever(int channel, bool on) : channel(channel), on(on) {
 }
 
 const int* Lever::indices() {
-    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, Tags::POSI, Tags::LEVR, 0};
-    return tags;
+    return Kinds::LEVER.tags;
 }
 
 int Lever::order(int index) {
-    return index == Tags::RNDR ? 35 : Entity::order(index);
+    return index == Tags::RNDR ? Kinds::LEVER.layer : Entity::order(index);
 }
 
 std::string Lever::edString() {

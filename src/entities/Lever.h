@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/Kinds.h"
 #include "world/Entity.h"
 
 #include <allegro5/allegro_audio.h>
@@ -20,7 +21,7 @@ public:
 
     Lever(int channel, bool on);
 
-    const char* code() override { return "vr"; }
+    const char* code() override { return Kinds::LEVER.code; }
     const int* indices() override;
     int order(int index) override;
     void update(double dt) override;

@@ -46,13 +46,12 @@ bool Message::waitingToBeFiled(Entity* entity) {
 }
 
 const int* Message::indices() {
-    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, Tags::POSI, Tags::MESG, 0};
-    return tags;
+    return Kinds::SIGN.tags;
 }
 
 // Signs sort by position in the all-entities list, so level files list them first.
 int Message::order(int index) {
-    return index == Tags::RNDR ? 30 : static_cast<int>(600 * x() + y());
+    return index == Tags::RNDR ? Kinds::SIGN.layer : static_cast<int>(600 * x() + y());
 }
 
 // Without an avatar the panel stays hidden.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/Kinds.h"
 #include "world/Entity.h"
 
 #include <allegro5/allegro_font.h>
@@ -23,7 +24,7 @@ public:
     Message& operator=(const Message&) = delete;
     void setMessage(const std::string& text);
 
-    const char* code() override { return "ms"; }
+    const char* code() override { return Kinds::SIGN.code; }
     const int* indices() override;
     int order(int index) override;
     void update(double dt) override;
@@ -32,7 +33,7 @@ public:
     void save(FILE* file) override;
     void load(FILE* file) override;
     Entity* clone() override { return new Message(text); }
-    std::string edString() override { return "message"; }
+    std::string edString() override { return Kinds::SIGN.label; }
 
 private:
     bool panelHanded = false;  // given to the world, which owns it from then on

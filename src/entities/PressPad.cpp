@@ -20,12 +20,11 @@ PressPad::PressPad(int channel, bool on) : channel(channel), on(on) {
 }
 
 const int* PressPad::indices() {
-    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, Tags::POSI, Tags::PRPD, 0};
-    return tags;
+    return Kinds::PRESS_PAD.tags;
 }
 
 int PressPad::order(int index) {
-    return index == Tags::RNDR ? 55 : Entity::order(index);
+    return index == Tags::RNDR ? Kinds::PRESS_PAD.layer : Entity::order(index);
 }
 
 std::string PressPad::edString() {

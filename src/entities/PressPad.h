@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/Kinds.h"
 #include "world/Entity.h"
 
 #include <allegro5/allegro_audio.h>
@@ -19,7 +20,7 @@ public:
 
     PressPad(int channel, bool on);
 
-    const char* code() override { return "pr"; }
+    const char* code() override { return Kinds::PRESS_PAD.code; }
     const int* indices() override;
     int order(int index) override;
     void update(double dt) override;

@@ -16,12 +16,11 @@ Spikes::Spikes() {
 }
 
 const int* Spikes::indices() {
-    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::DYNA, Tags::POSI, 0};
-    return tags;
+    return Kinds::SPIKES.tags;
 }
 
 int Spikes::order(int index) {
-    return index == Tags::RNDR ? 60 : Entity::order(index);
+    return index == Tags::RNDR ? Kinds::SPIKES.layer : Entity::order(index);
 }
 
 // The left edge, the middle and the right edge of the kill line.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/Kinds.h"
 #include "world/Entity.h"
 
 class Sheet;
@@ -12,11 +13,11 @@ public:
 
     Spikes();
 
-    const char* code() override { return "sp"; }
+    const char* code() override { return Kinds::SPIKES.code; }
     const int* indices() override;
     int order(int index) override;
     void update(double dt) override;
     void render() override;
     Entity* clone() override { return new Spikes(); }
-    std::string edString() override { return "spikes"; }
+    std::string edString() override { return Kinds::SPIKES.label; }
 };

@@ -11,7 +11,7 @@ bool LevelRecord::isSign() const {
 char LevelRecord::mapSymbol() const {
     switch (kind->payload) {
     case Kind::BYTE:
-        return kind == Kinds::byCode("tl") ? Kinds::tileSymbol(value) : 0;
+        return kind == &Kinds::TILE ? Kinds::tileSymbol(value) : 0;
     case Kind::NONE:
         return kind->symbol;
     case Kind::FLAG:
@@ -27,7 +27,7 @@ bool LevelRecord::fromMapSymbol(char symbol, int col, int row, LevelRecord& reco
     record.row = row;
     int type = Kinds::tileType(symbol);
     if (type >= 0) {
-        record.kind = Kinds::byCode("tl");
+        record.kind = &Kinds::TILE;
         record.value = type;
         return true;
     }

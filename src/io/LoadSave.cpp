@@ -17,8 +17,7 @@ namespace {
 
 LoadSave::LoadSave() {
     for (const Kind* const* kind = Kinds::all(); *kind; ++kind)
-        if ((*kind)->prototype)
-            registry[(*kind)->code] = (*kind)->prototype();
+        registry[(*kind)->code] = (*kind)->prototype();
 }
 
 LoadSave::~LoadSave() {

@@ -13,7 +13,7 @@ class LoadSave {
 public:
     enum Outcome { COMPLETE, UNKNOWN_CODE };
 
-    std::map<std::string, Entity*> registry;  // owned prototypes of every kind whose class exists
+    std::map<std::string, Entity*> registry;  // owned prototypes of every kind
 
     LoadSave();
     ~LoadSave();

@@ -2,17 +2,7 @@
 
 #include "assets/Draw.h"
 #include "assets/Resources.h"
-#include "entities/Avatar.h"
-#include "entities/Baddie.h"
-#include "entities/Bag.h"
-#include "entities/Container.h"
-#include "entities/Fireworks.h"
-#include "entities/ForceField.h"
-#include "entities/Garbage.h"
-#include "entities/Lever.h"
-#include "entities/Message.h"
-#include "entities/PressPad.h"
-#include "entities/Spikes.h"
+#include "io/Kinds.h"
 #include "io/LoadSave.h"
 #include "states/EditorHelp.h"
 #include "states/PlayState.h"
@@ -63,28 +53,8 @@ EditorState::~EditorState() {
 }
 
 void EditorState::buildPalette() {
-    for (int type = 0; type < 5; ++type)
-        palette.emplace_back(new Tile(type, nullptr, 0, 0));
-    palette.emplace_back(new Message("Test message."));
-    palette.emplace_back(new Bag());
-    palette.emplace_back(new Garbage());
-    palette.emplace_back(new Spikes());
-    palette.emplace_back(new ForceField(false));
-    palette.emplace_back(new ForceField(true));
-    palette.emplace_back(new Avatar());
-    palette.emplace_back(new Baddie(false));
-    palette.emplace_back(new Baddie(true));
-    for (int count = 1; count <= 5; ++count)
-        palette.emplace_back(new Container(Vec(0, 0), count));
-    for (int channel = 0; channel < 5; ++channel) {
-        palette.emplace_back(new Lever(channel, false));
-        palette.emplace_back(new Lever(channel, true));
-    }
-    for (int channel = 0; channel < 5; ++channel) {
-        palette.emplace_back(new PressPad(channel, false));
-        palette.emplace_back(new PressPad(channel, true));
-    }
-    palette.emplace_back(new Fireworks());
+    for (const Kind* const* kind = Kinds::all(); *kind; ++kind)
+        (*kind)->addToPalette(palette);
 }
 
 void EditorState::update(double dt) {

@@ -25,12 +25,11 @@ Tile::Tile(int type, Level* level, int col, int row)
 }
 
 const int* Tile::indices() {
-    static const int tags[] = {Tags::ENTT, Tags::RNDR, Tags::POSI, Tags::TILE, 0};
-    return tags;
+    return Kinds::TILE.tags;
 }
 
 int Tile::order(int index) {
-    return index == Tags::RNDR ? 50 : Entity::order(index);
+    return index == Tags::RNDR ? Kinds::TILE.layer : Entity::order(index);
 }
 
 std::string Tile::edString() {

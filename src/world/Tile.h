@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/Kinds.h"
 #include "world/Entity.h"
 
 class Level;
@@ -28,7 +29,7 @@ public:
 
     Tile(int type, Level* level, int col, int row);
 
-    const char* code() override { return "tl"; }
+    const char* code() override { return Kinds::TILE.code; }
     const int* indices() override;
     int order(int index) override;
     // Drawn by the tile painter, beside the drawing layer.

@@ -30,11 +30,19 @@ TEST(LevelRecordTest, SignRecordIsCodePlaceTextAndDollar) {
     EXPECT_EQ(records[0].row, 4);
 }
 
-TEST(LevelRecordTest, EveryKindWritesItsRecordLength) {
-    const std::pair<const char*, size_t> lengths[] = {{"tl", 5}, {"ct", 5}, {"gb", 4}, {"av", 4}, {"lg", 4}, {"vr", 6},
-                                                      {"sp", 4}, {"ff", 5}, {"pr", 6}, {"bd", 5}, {"fw", 4}};
-    for (auto [code, length] : lengths)
-        EXPECT_EQ(LevelRecords::write({record(code, 1, 2, 1)}).size(), length) << code;
+// A sign's payload is its text and the "$" after it.
+TEST(LevelRecordTest, EveryKindWritesItsPayloadAndReadsItBack) {
+    for (const Kind* const* kind = Kinds::all(); *kind; ++kind) {
+        LevelRecord written = record((*kind)->code, 1, 2, 1, true, "Hi");
+        Bytes bytes = LevelRecords::write({written});
+        size_t payload = written.isSign() ? 3 : static_cast<size_t>((*kind)->payloadBytes());
+        EXPECT_EQ(bytes.size(), 4 + payload) << (*kind)->code;
+        std::vector<LevelRecord> records;
+        std::string error;
+        ASSERT_TRUE(LevelRecords::parse(bytes, records, error)) << error;
+        ASSERT_EQ(records.size(), 1u);
+        EXPECT_EQ(LevelRecords::write(records), bytes) << (*kind)->code;
+    }
 }
 
 TEST(LevelRecordTest, EmptyBytesAndALoneCodeByteHoldNoRecords) {

@@ -76,10 +76,10 @@ TEST_P(LevelSourcesTest, ColoursOnlyWallsThatALeverOrPadOfTheLevelSwitches) {
     ASSERT_TRUE(LevelText::read(source, records, error)) << error;
     std::set<int> switched;
     for (const LevelRecord& record : records)
-        if (record.kind == Kinds::byCode("vr") || record.kind == Kinds::byCode("pr"))
+        if (record.kind == &Kinds::LEVER || record.kind == &Kinds::PRESS_PAD)
             switched.insert(record.value);
     for (const LevelRecord& record : records)
-        if (record.kind == Kinds::byCode("tl") && record.value != 0) {
+        if (record.kind == &Kinds::TILE && record.value != 0) {
             EXPECT_TRUE(switched.count(record.value))
                 << "the wall at " << record.col << ", " << record.row << " has type " << record.value
                 << ", which no lever or pad of the level switches";

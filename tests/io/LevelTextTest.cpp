@@ -57,7 +57,7 @@ TEST(LevelTextTest, LevelToTextToLevelIsExactForTheWritersOrder) {
     LevelRecord::fromMapSymbol('b', 4, 0, bag);
     LevelRecord::fromMapSymbol('3', 4, 0, tile);  // same cell: goes in the list
     LevelRecord::fromMapSymbol('@', 41, 31, stray);  // outside the grid
-    sign.kind = Kinds::byCode("ms");
+    sign.kind = &Kinds::SIGN;
     for (int c = 1; c < 256; ++c)
         if (c != '$')
             sign.text += static_cast<char>(c);
