@@ -56,10 +56,10 @@ int Avatar::order(int index) {
 }
 
 void Avatar::update(double dt) {
-    if (status == DEAD)
+    if (status == Status::DEAD)
         return;
     double clock = animationClock + dt;
-    if (status == PLAYING && Game::sGame)
+    if (status == Status::PLAYING && Game::sGame)
         Game::sGame->elapsedTime += dt;
     handleCollisions(dt);
     if (y() > 600) {
@@ -67,34 +67,34 @@ void Avatar::update(double dt) {
         return;
     }
     checkGround();
-    if (state == AIRBORNE)
+    if (state == State::AIRBORNE)
         fly(dt);
-    if (state == DUCKING)
+    if (state == State::DUCKING)
         duck();
-    if (state == STANDING)
+    if (state == State::STANDING)
         stand();
-    if (state == RUNNING)
+    if (state == State::RUNNING)
         run(dt);
     handleCollisions(dt);
     if (carried) {
         carried->setX(x());
-        carried->setY(y() - (state == DUCKING ? 15 : 20));
+        carried->setY(y() - (state == State::DUCKING ? 15 : 20));
     }
     checkWinConditions();
     animationClock = clock;
 }
 
 void Avatar::checkGround() {
-    if (state == AIRBORNE || Game::sGame->level->collision(Vec(x() + 10, y() + 21)))
+    if (state == State::AIRBORNE || Game::sGame->level->collision(Vec(x() + 10, y() + 21)))
         return;
-    if (state == RUNNING) {
+    if (state == State::RUNNING) {
         velocity = Vec(facingRight ? 30 : -30, 0);
         jumpGrace = GRACE;
     } else {
         velocity = Vec(0, 0);
         jumpGrace = 0;
     }
-    state = AIRBORNE;
+    state = State::AIRBORNE;
 }
 
 void Avatar::steer(double dt) {
@@ -138,7 +138,7 @@ void Avatar::fly(double dt) {
 
 void Avatar::duck() {
     if (!held(down))
-        state = STANDING;
+        state = State::STANDING;
     if (!held(tossKey))
         return;
     if (carried)
@@ -166,15 +166,15 @@ void Avatar::stand() {
     canDoubleJump = true;
     if (held(left) && !held(right)) {
         facingRight = false;
-        state = RUNNING;
+        state = State::RUNNING;
         runFrame = 0;
     } else if (held(right) && !held(left)) {
         facingRight = true;
-        state = RUNNING;
+        state = State::RUNNING;
         runFrame = 0;
     }
     if (held(down))
-        state = DUCKING;
+        state = State::DUCKING;
     if (held(jump))
         takeOff(0);
     if (held(tossKey))
@@ -191,7 +191,7 @@ void Avatar::run(double dt) {
         setX(x() + (rightOnly ? RUN_SPEED : -RUN_SPEED) * dt);
         addStatistic(&Game::pixelsTraversed, RUN_SPEED * dt);
     } else {
-        state = STANDING;
+        state = State::STANDING;
     }
     if (held(jump))
         takeOff(facingRight ? JUMP_FORWARD_SPEED : -JUMP_FORWARD_SPEED);
@@ -200,7 +200,7 @@ void Avatar::run(double dt) {
 }
 
 void Avatar::takeOff(double vx) {
-    state = AIRBORNE;
+    state = State::AIRBORNE;
     addStatistic(&Game::jumps);
     jumpGrace = 0;
     velocity = Vec(vx, carried ? CARRYING_JUMP_SPEED : JUMP_SPEED);
@@ -219,8 +219,8 @@ void Avatar::handleCollisions(double) {
             die("were crushed by a hunk of wall");
             return;
         }
-        if (hit.side == Collision::BELOW && state == AIRBORNE && velocity.y >= 0) {
-            state = STANDING;
+        if (hit.side == Collision::BELOW && state == State::AIRBORNE && velocity.y >= 0) {
+            state = State::STANDING;
             Sound::play(landSound, 1.1f, 1.0f);
         }
         Physics::eject(this, hit);
@@ -246,7 +246,7 @@ void Avatar::animate(double dt) {
 void Avatar::toss() {
     if (!carried)
         return;
-    if (state == DUCKING) {
+    if (state == State::DUCKING) {
         dropCarried();
         return;
     }
@@ -254,9 +254,9 @@ void Avatar::toss() {
     addStatistic(&Game::throws);
     double sign = facingRight ? 1 : -1;
     Vec flight(200 * sign, -100);
-    if (state == RUNNING)
+    if (state == State::RUNNING)
         flight = Vec(300 * sign, -140);
-    else if (state == STANDING && held(up))
+    else if (state == State::STANDING && held(up))
         flight = Vec(100 * sign, -240);
     carried->toss(flight);
     carried = nullptr;
@@ -268,21 +268,21 @@ void Avatar::dropCarried() {
 }
 
 void Avatar::die(const std::string& why) {
-    if (status != PLAYING)
+    if (status != Status::PLAYING)
         return;
     Sound::play(dieSound, 1.0f, 1.0f);
     Config::get().countDeath();
     Particle::puffAt(world, pos());
-    status = DEAD;
+    status = Status::DEAD;
     reason = why;
     if (carried)
         dropCarried();
 }
 
 void Avatar::win() {
-    if (status != PLAYING)
+    if (status != Status::PLAYING)
         return;
-    status = WON;
+    status = Status::WON;
     reason = "";
 }
 
@@ -297,9 +297,9 @@ void Avatar::checkWinConditions() {
 }
 
 void Avatar::render() {
-    if (status == DEAD)
+    if (status == Status::DEAD)
         return;
     const int byState[] = {2, runFrame, 7, 6};
-    int frame = byState[state] + (carried || status == WON ? 9 : 0);
+    int frame = byState[static_cast<int>(state)] + (carried || status == Status::WON ? 9 : 0);
     Draw::bitmap(sheet->frames[frame], x(), y(), facingRight ? ALLEGRO_FLIP_HORIZONTAL : 0);
 }

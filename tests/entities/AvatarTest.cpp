@@ -26,7 +26,7 @@ struct AvatarTest : AllegroTest {
         scenario.start("100 right");
         for (int step = 1; step < 100; ++step) {
             scenario.step();
-            if (scenario.avatar()->state == Avatar::AIRBORNE)
+            if (scenario.avatar()->state == Avatar::State::AIRBORNE)
                 return step;
         }
         return -1;
@@ -37,10 +37,10 @@ TEST_F(AvatarTest, StandsOnTheFloorAndRunsAtTwoHundredPixelsASecond) {
     Scenario scenario(scratchFolder(), LEDGE);
     scenario.start("10\n10 right");
     scenario.step(10);
-    EXPECT_EQ(scenario.avatar()->state, Avatar::STANDING);
+    EXPECT_EQ(scenario.avatar()->state, Avatar::State::STANDING);
     EXPECT_DOUBLE_EQ(scenario.avatar()->y(), 380);
     scenario.step(10);
-    EXPECT_EQ(scenario.avatar()->state, Avatar::RUNNING);
+    EXPECT_EQ(scenario.avatar()->state, Avatar::State::RUNNING);
     EXPECT_NEAR(scenario.avatar()->x(), 200 + 10 * 200 * 0.017, 1e-9);
     EXPECT_NEAR(Game::sGame->pixelsTraversed, 10 * 200 * 0.017, 1e-9);
 }
@@ -94,7 +94,7 @@ TEST_F(AvatarTest, AirSteeringAgainstTheMotionBrakesHarderAndSlowDriftIsKept) {
     scenario.start("1\n1 left\n1");
     scenario.step();
     Avatar* avatar = scenario.avatar();
-    ASSERT_EQ(avatar->state, Avatar::AIRBORNE);
+    ASSERT_EQ(avatar->state, Avatar::State::AIRBORNE);
     avatar->velocity.x = 100;
     scenario.step();
     EXPECT_NEAR(avatar->velocity.x, 100 - (800 + 400) * 0.017, 1e-9);
@@ -109,12 +109,12 @@ TEST_F(AvatarTest, FallsNoFasterThanFourHundredAndDiesOnceBelowTheScreen) {
     scenario.start("200");
     double fastest = 0;
     Avatar* avatar = scenario.avatar();
-    for (int i = 0; i < 200 && avatar->status == Avatar::PLAYING; ++i) {
+    for (int i = 0; i < 200 && avatar->status == Avatar::Status::PLAYING; ++i) {
         scenario.step();
         fastest = std::max(fastest, avatar->velocity.y);
     }
     EXPECT_EQ(fastest, 400);
-    EXPECT_EQ(avatar->status, Avatar::DEAD);
+    EXPECT_EQ(avatar->status, Avatar::Status::DEAD);
     EXPECT_EQ(avatar->reason, "fell of the face of the world");
     EXPECT_EQ(Config::get().deaths, deaths + 1);
     double elapsed = Game::sGame->elapsedTime;
@@ -132,10 +132,10 @@ TEST_F(AvatarTest, AWallAppearingOnTheAvatarCrushesIt) {
     Scenario scenario(scratchFolder(), rows, "avatar 5 24\n");
     scenario.start("10");
     scenario.step(2);
-    EXPECT_EQ(scenario.avatar()->status, Avatar::PLAYING);
+    EXPECT_EQ(scenario.avatar()->status, Avatar::Status::PLAYING);
     Tile::setPresent(10, true);
     scenario.step();
-    EXPECT_EQ(scenario.avatar()->status, Avatar::DEAD);
+    EXPECT_EQ(scenario.avatar()->status, Avatar::Status::DEAD);
     EXPECT_EQ(scenario.avatar()->reason, "were crushed by a hunk of wall");
 }
 
@@ -219,7 +219,7 @@ TEST_F(AvatarTest, ALevelWithoutContainersIsNeverWon) {
     Scenario scenario(scratchFolder(), {"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
                                         "", "", "", "", "", ".....@", FLOOR});
     scenario.start("50 right");
-    EXPECT_EQ(scenario.play().play().status, Avatar::PLAYING);
+    EXPECT_EQ(scenario.play().play().status, Avatar::Status::PLAYING);
 }
 
 } // namespace
