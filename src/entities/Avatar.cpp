@@ -6,6 +6,7 @@
 #include "core/Game.h"
 #include "entities/Carryable.h"
 #include "entities/Container.h"
+#include "entities/Motion.h"
 #include "entities/Particle.h"
 #include "input/Controls.h"
 #include "progress/Config.h"
@@ -114,7 +115,7 @@ void Avatar::steer(double dt) {
 
 void Avatar::fly(double dt) {
     steer(dt);
-    velocity.y = std::min(velocity.y + 600 * dt, 400.0);
+    velocity.y = std::min(velocity.y + Motion::GRAVITY * dt, 400.0);
     setPos(Vec(x() + velocity.x * dt, y() + velocity.y * dt));
     if (held(tossKey))
         toss();
