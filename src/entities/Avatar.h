@@ -59,13 +59,17 @@ public:
     void animate(double dt);
 
 private:
-    void checkGround();  // leaves the ground when nothing is under the middle of the feet
-    void steer(double dt);
-    void fly(double dt);
-    void duck();
-    void pickUpBelow();
+    int pushed() const;         // -1 with only left held, 1 with only right held, 0 otherwise
+    double facingSign() const;  // -1 facing left, 1 facing right
     void stand();
     void run(double dt);
+    void checkGround();  // leaves the ground when nothing is under the middle of the feet
     void takeOff(double vx);
+    void fly(double dt);
+    void steer(double dt);
+    void duck();
+    void pickUpBelow();
+    Vec throwVelocity() const;
+    void holdCarried();  // overhead, lower while ducking
     static void addStatistic(double Game::*field, double amount = 1);
 };

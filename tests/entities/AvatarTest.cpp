@@ -89,18 +89,38 @@ TEST_F(AvatarTest, CarryingLowersBothJumps) {
     EXPECT_NEAR(avatar->velocity.y, -60, 1e-9);
 }
 
-TEST_F(AvatarTest, AirSteeringAgainstTheMotionBrakesHarderAndSlowDriftIsKept) {
-    Scenario scenario(scratchFolder(), {"....@"});
-    scenario.start("1\n1 left\n1");
+// The airborne avatar's vx one step after it is set to `vx` with `keys` held.
+double steered(const std::string& folder, double vx, const std::string& keys) {
+    Scenario scenario(folder, {"....@"});
+    scenario.start("1\n1 " + keys);
     scenario.step();
-    Avatar* avatar = scenario.avatar();
-    ASSERT_EQ(avatar->state, Avatar::State::AIRBORNE);
-    avatar->velocity.x = 100;
+    scenario.avatar()->velocity.x = vx;
     scenario.step();
-    EXPECT_NEAR(avatar->velocity.x, 100 - (800 + 400) * 0.017, 1e-9);
-    avatar->velocity.x = 50;
-    scenario.step();
-    EXPECT_DOUBLE_EQ(avatar->velocity.x, 50);
+    return scenario.avatar()->velocity.x;
+}
+
+TEST_F(AvatarTest, AirSteeringAgainstTheMotionBrakesHarderEitherWayAndSlowDriftIsKept) {
+    const double dt = 0.017;
+    struct Case {
+        double vx;
+        const char* keys;
+        double expected;
+    } cases[] = {
+        {100, "left", 100 - (800 + 400) * dt},
+        {-100, "right", -100 + (800 + 400) * dt},
+        {100, "right", 100 + (400 + 400) * dt},
+        {-100, "left", -100 - (400 + 400) * dt},
+        {0, "right", 400 * dt},
+        {0, "left", -400 * dt},
+        {190, "right", 200},
+        {-190, "left", -200},
+        {120, "left right", 120 * (1 - dt)},
+        {-120, "", -120 * (1 - dt)},
+        {50, "", 50},
+        {-50, "", -50},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(steered(scratchFolder(), c.vx, c.keys), c.expected, 1e-9) << c.vx << " with " << c.keys;
 }
 
 TEST_F(AvatarTest, FallsNoFasterThanFourHundredAndDiesOnceBelowTheScreen) {
