@@ -16,8 +16,8 @@ class Switch;
 // carries one thing overhead and throws it, dies, and decides when the level is won.
 class Avatar : public Entity {
 public:
-    enum State { STANDING = 0, RUNNING = 1, AIRBORNE = 2, DUCKING = 3 };
-    enum Status { PLAYING = 0, DEAD = 1, WON = 2 };
+    enum class State { STANDING = 0, RUNNING = 1, AIRBORNE = 2, DUCKING = 3 };
+    enum class Status { PLAYING = 0, DEAD = 1, WON = 2 };
 
     Sheet* sheet;
     ALLEGRO_SAMPLE* jumpSound;
@@ -25,12 +25,12 @@ public:
     ALLEGRO_SAMPLE* landSound;  // also the footstep
     ALLEGRO_SAMPLE* throwSound;
     Vec velocity;  // drives the avatar only while airborne
-    int state = STANDING;
+    State state = State::STANDING;
     bool facingRight = false;  // starts unmirrored, as the sheet is drawn
     int runFrame = 0;
     bool canDoubleJump = true;
     double jumpGrace = 0;  // seconds in which a jump after walking off an edge is a normal jump
-    int status = PLAYING;
+    Status status = Status::PLAYING;
     std::string reason;  // completes "You %s." after a death
     double animationClock = 0;
     Switch* left;  // held
@@ -60,13 +60,17 @@ public:
     void animate(double dt);
 
 private:
-    void checkGround();  // leaves the ground when nothing is under the middle of the feet
-    void steer(double dt);
-    void fly(double dt);
-    void duck();
-    void pickUpBelow();
+    int pushed() const;         // -1 with only left held, 1 with only right held, 0 otherwise
+    double facingSign() const;  // -1 facing left, 1 facing right
     void stand();
     void run(double dt);
+    void checkGround();  // leaves the ground when nothing is under the middle of the feet
     void takeOff(double vx);
+    void fly(double dt);
+    void steer(double dt);
+    void duck();
+    void pickUpBelow();
+    Vec throwVelocity() const;
+    void holdCarried();  // overhead, lower while ducking
     static void addStatistic(double Game::*field, double amount = 1);
 };

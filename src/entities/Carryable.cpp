@@ -3,9 +3,16 @@
 #include "assets/Resources.h"
 #include "assets/Sound.h"
 #include "entities/Avatar.h"
+#include "entities/Motion.h"
 #include "world/Physics.h"
 
 #include <algorithm>
+
+namespace {
+
+const double MAX_FALL_SPEED = 600;  // px/s
+
+} // namespace
 
 Carryable::Carryable() {
     Resources::load(landSound, "media/land.wav");
@@ -55,6 +62,6 @@ void Carryable::settle() {
 }
 
 void Carryable::fall(double dt) {
-    speed.y = std::min(speed.y + 600 * dt, 600.0);
+    speed.y = std::min(speed.y + Motion::GRAVITY * dt, MAX_FALL_SPEED);
     setPos(Vec(x() + speed.x * dt, y() + speed.y * dt));
 }

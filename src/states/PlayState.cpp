@@ -86,17 +86,17 @@ void PlayState::followAvatar(Controls& controls) {
     Avatar* avatar = session.avatar();
     if (!avatar)
         return;
-    if (avatar->status == Avatar::WON) {
+    if (avatar->status == Avatar::Status::WON) {
         if (!popUp)
             complete();
         zoom = zoom * 0.95 + 0.2;
         if (zoom > 3.99)
             zoom = FULL_ZOOM;
     }
-    if (avatar->status == Avatar::DEAD && !popUp)
+    if (avatar->status == Avatar::Status::DEAD && !popUp)
         showDeath(avatar->reason);
-    if (avatar->status != Avatar::PLAYING && controls.confirm->on())
-        finish(avatar->status);
+    if (avatar->status != Avatar::Status::PLAYING && controls.confirm->on())
+        finish(avatar->status == Avatar::Status::WON ? NEXT : RETRY);
 }
 
 // The title screen drives its background level without running it, so that level is never

@@ -28,7 +28,7 @@ ScriptedPlay::Outcome ScriptedPlay::play(int extraSteps, const std::function<voi
         if (afterStep)
             afterStep(session, step);
         Avatar* avatar = session.avatar();
-        if (avatar && avatar->status != Avatar::PLAYING)
+        if (avatar && avatar->status != Avatar::Status::PLAYING)
             break;
     }
     return outcome(step);
@@ -37,7 +37,7 @@ ScriptedPlay::Outcome ScriptedPlay::play(int extraSteps, const std::function<voi
 ScriptedPlay::Outcome ScriptedPlay::outcome(int steps) {
     Avatar* avatar = session.avatar();
     Game* game = session.game;
-    return {avatar ? avatar->status : Avatar::PLAYING,
+    return {avatar ? avatar->status : Avatar::Status::PLAYING,
             avatar ? avatar->reason : "",
             steps,
             game->elapsedTime,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AppState.h"
+#include "entities/Avatar.h"
 #include "input/InputScript.h"
 #include "states/LevelSession.h"
 
@@ -14,7 +15,7 @@ public:
     static constexpr double STEP = 0.017;
 
     struct Outcome {
-        int status;          // the avatar's: playing, dead or won; playing also without an avatar
+        Avatar::Status status;  // the avatar's: playing, dead or won; playing also without an avatar
         std::string reason;  // the death text
         int steps;           // until the outcome, or the whole script
         double elapsed;

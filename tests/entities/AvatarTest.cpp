@@ -26,7 +26,7 @@ struct AvatarTest : AllegroTest {
         scenario.start("100 right");
         for (int step = 1; step < 100; ++step) {
             scenario.step();
-            if (scenario.avatar()->state == Avatar::AIRBORNE)
+            if (scenario.avatar()->state == Avatar::State::AIRBORNE)
                 return step;
         }
         return -1;
@@ -37,10 +37,10 @@ TEST_F(AvatarTest, StandsOnTheFloorAndRunsAtTwoHundredPixelsASecond) {
     Scenario scenario(scratchFolder(), LEDGE);
     scenario.start("10\n10 right");
     scenario.step(10);
-    EXPECT_EQ(scenario.avatar()->state, Avatar::STANDING);
+    EXPECT_EQ(scenario.avatar()->state, Avatar::State::STANDING);
     EXPECT_DOUBLE_EQ(scenario.avatar()->y(), 380);
     scenario.step(10);
-    EXPECT_EQ(scenario.avatar()->state, Avatar::RUNNING);
+    EXPECT_EQ(scenario.avatar()->state, Avatar::State::RUNNING);
     EXPECT_NEAR(scenario.avatar()->x(), 200 + 10 * 200 * 0.017, 1e-9);
     EXPECT_NEAR(Game::sGame->pixelsTraversed, 10 * 200 * 0.017, 1e-9);
 }
@@ -89,18 +89,38 @@ TEST_F(AvatarTest, CarryingLowersBothJumps) {
     EXPECT_NEAR(avatar->velocity.y, -60, 1e-9);
 }
 
-TEST_F(AvatarTest, AirSteeringAgainstTheMotionBrakesHarderAndSlowDriftIsKept) {
-    Scenario scenario(scratchFolder(), {"....@"});
-    scenario.start("1\n1 left\n1");
+// The airborne avatar's vx one step after it is set to `vx` with `keys` held.
+double steered(const std::string& folder, double vx, const std::string& keys) {
+    Scenario scenario(folder, {"....@"});
+    scenario.start("1\n1 " + keys);
     scenario.step();
-    Avatar* avatar = scenario.avatar();
-    ASSERT_EQ(avatar->state, Avatar::AIRBORNE);
-    avatar->velocity.x = 100;
+    scenario.avatar()->velocity.x = vx;
     scenario.step();
-    EXPECT_NEAR(avatar->velocity.x, 100 - (800 + 400) * 0.017, 1e-9);
-    avatar->velocity.x = 50;
-    scenario.step();
-    EXPECT_DOUBLE_EQ(avatar->velocity.x, 50);
+    return scenario.avatar()->velocity.x;
+}
+
+TEST_F(AvatarTest, AirSteeringAgainstTheMotionBrakesHarderEitherWayAndSlowDriftIsKept) {
+    const double dt = 0.017;
+    struct Case {
+        double vx;
+        const char* keys;
+        double expected;
+    } cases[] = {
+        {100, "left", 100 - (800 + 400) * dt},
+        {-100, "right", -100 + (800 + 400) * dt},
+        {100, "right", 100 + (400 + 400) * dt},
+        {-100, "left", -100 - (400 + 400) * dt},
+        {0, "right", 400 * dt},
+        {0, "left", -400 * dt},
+        {190, "right", 200},
+        {-190, "left", -200},
+        {120, "left right", 120 * (1 - dt)},
+        {-120, "", -120 * (1 - dt)},
+        {50, "", 50},
+        {-50, "", -50},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(steered(scratchFolder(), c.vx, c.keys), c.expected, 1e-9) << c.vx << " with " << c.keys;
 }
 
 TEST_F(AvatarTest, FallsNoFasterThanFourHundredAndDiesOnceBelowTheScreen) {
@@ -109,12 +129,12 @@ TEST_F(AvatarTest, FallsNoFasterThanFourHundredAndDiesOnceBelowTheScreen) {
     scenario.start("200");
     double fastest = 0;
     Avatar* avatar = scenario.avatar();
-    for (int i = 0; i < 200 && avatar->status == Avatar::PLAYING; ++i) {
+    for (int i = 0; i < 200 && avatar->status == Avatar::Status::PLAYING; ++i) {
         scenario.step();
         fastest = std::max(fastest, avatar->velocity.y);
     }
     EXPECT_EQ(fastest, 400);
-    EXPECT_EQ(avatar->status, Avatar::DEAD);
+    EXPECT_EQ(avatar->status, Avatar::Status::DEAD);
     EXPECT_EQ(avatar->reason, "fell of the face of the world");
     EXPECT_EQ(Config::get().deaths, deaths + 1);
     double elapsed = Game::sGame->elapsedTime;
@@ -132,10 +152,10 @@ TEST_F(AvatarTest, AWallAppearingOnTheAvatarCrushesIt) {
     Scenario scenario(scratchFolder(), rows, "avatar 5 24\n");
     scenario.start("10");
     scenario.step(2);
-    EXPECT_EQ(scenario.avatar()->status, Avatar::PLAYING);
+    EXPECT_EQ(scenario.avatar()->status, Avatar::Status::PLAYING);
     Tile::setPresent(10, true);
     scenario.step();
-    EXPECT_EQ(scenario.avatar()->status, Avatar::DEAD);
+    EXPECT_EQ(scenario.avatar()->status, Avatar::Status::DEAD);
     EXPECT_EQ(scenario.avatar()->reason, "were crushed by a hunk of wall");
 }
 
@@ -219,7 +239,7 @@ TEST_F(AvatarTest, ALevelWithoutContainersIsNeverWon) {
     Scenario scenario(scratchFolder(), {"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
                                         "", "", "", "", "", ".....@", FLOOR});
     scenario.start("50 right");
-    EXPECT_EQ(scenario.play().play().status, Avatar::PLAYING);
+    EXPECT_EQ(scenario.play().play().status, Avatar::Status::PLAYING);
 }
 
 } // namespace

@@ -98,7 +98,7 @@ TEST_F(BaddieTest, FeralBaddieKillsAtEdgeContact) {
     baddie->setX(avatar->x() + 19 - 2 + 70 * 0.017);  // its next step brings the edges together
     baddie->facingRight = false;
     scenario.step();
-    EXPECT_EQ(avatar->status, Avatar::DEAD);
+    EXPECT_EQ(avatar->status, Avatar::Status::DEAD);
     EXPECT_EQ(avatar->reason, "have become a snack for a feral baddie.");
 }
 
@@ -115,7 +115,7 @@ TEST_F(BaddieTest, FeralBaddieDestroysACarriedBagAndTheAvatarLetsGoFirst) {
     EXPECT_EQ(avatar->carried, nullptr);
     EXPECT_TRUE(scenario.session().world.list(Tags::GRBG).empty());
     EXPECT_EQ(scenario.session().world.list(Tags::RNDR).size(), drawn - 1 + 20) << "the bag gone, twenty puffs";
-    EXPECT_EQ(avatar->status, Avatar::PLAYING);
+    EXPECT_EQ(avatar->status, Avatar::Status::PLAYING);
 }
 
 } // namespace

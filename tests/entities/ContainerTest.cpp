@@ -101,9 +101,9 @@ TEST_F(ContainerTest, ALevelIsWonWhenItsOnlyContainerIsSatisfied) {
     rows[24] = "@";
     rows[25] = FLOOR;
     Scenario won(scratchFolder(), rows, "container 10 24 1\nbag 10 18\n");
-    EXPECT_EQ(won.start("100").play().status, Avatar::WON);
+    EXPECT_EQ(won.start("100").play().status, Avatar::Status::WON);
     Scenario satisfied(scratchFolder(), rows, "container 10 24 0\n");
-    EXPECT_EQ(satisfied.start("1").play().status, Avatar::WON) << "stored with nothing left to need";
+    EXPECT_EQ(satisfied.start("1").play().status, Avatar::Status::WON) << "stored with nothing left to need";
 }
 
 // What `draw` leaves on a blue 80 x 60 screen, as a bitmap of the caller's.

@@ -27,7 +27,7 @@ struct SpikesTest : AllegroTest {
 
 TEST_F(SpikesTest, WalkingIntoSpikesIsDeathWithItsOwnReason) {
     Avatar* avatar = play(rowsWith("", "..........@.^"), "60 right", 60);
-    EXPECT_EQ(avatar->status, Avatar::DEAD);
+    EXPECT_EQ(avatar->status, Avatar::Status::DEAD);
     EXPECT_EQ(avatar->reason, "ate some spiky death");
     EXPECT_LT(avatar->x(), 240);  // stopped at the cell's left edge, not walked through
 }
@@ -35,7 +35,7 @@ TEST_F(SpikesTest, WalkingIntoSpikesIsDeathWithItsOwnReason) {
 TEST_F(SpikesTest, SpikesOneCellUpLeaveAStandingAvatarAlone) {
     // Their kill line is at y = 478, above the avatar's box (482 .. 500).
     Avatar* avatar = play(rowsWith("..........^", "..........@"), "60", 60);
-    EXPECT_EQ(avatar->status, Avatar::PLAYING);
+    EXPECT_EQ(avatar->status, Avatar::Status::PLAYING);
 }
 
 TEST_F(SpikesTest, KillLineRunsTwoPixelsAboveTheCellBottomAcrossItsWidth) {
@@ -62,10 +62,10 @@ TEST_F(SpikesTest, KillLineRunsTwoPixelsAboveTheCellBottomAcrossItsWidth) {
     world.add(spikes);
     world.reindex();
     for (const Case& c : cases) {
-        avatar->status = Avatar::PLAYING;
+        avatar->status = Avatar::Status::PLAYING;
         avatar->setPos(Vec(c.x, c.y));
         spikes->update(0.017);
-        EXPECT_EQ(avatar->status == Avatar::DEAD, c.dies) << c.x << ", " << c.y;
+        EXPECT_EQ(avatar->status == Avatar::Status::DEAD, c.dies) << c.x << ", " << c.y;
     }
 }
 

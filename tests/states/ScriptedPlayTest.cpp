@@ -31,12 +31,12 @@ TEST_F(ScriptedPlayTest, TheSameScriptGivesTheSameRunEveryTime) {
             Avatar* avatar = session.avatar();
             char line[96];
             std::snprintf(line, sizeof line, "%.9f %.9f %.9f %.9f %d", avatar->x(), avatar->y(), avatar->velocity.x,
-                          avatar->velocity.y, avatar->state);
+                          avatar->velocity.y, static_cast<int>(avatar->state));
             traces[run].push_back(line);
         });
     }
     EXPECT_EQ(traces[0], traces[1]);
-    EXPECT_EQ(outcomes[0].status, Avatar::DEAD) << "runs into the feral baddie";
+    EXPECT_EQ(outcomes[0].status, Avatar::Status::DEAD) << "runs into the feral baddie";
     EXPECT_EQ(outcomes[0].reason, outcomes[1].reason);
     EXPECT_EQ(outcomes[0].steps, outcomes[1].steps);
     EXPECT_EQ(outcomes[0].jumps, 1);

@@ -74,7 +74,7 @@ TEST_P(ShippedLevelTest, ItsSolutionEarnsBothCrownsAsAPersonCouldPlayIt) {
     ASSERT_EQ(play.session.world.list(Tags::AVAT).size(), 1u);
     EXPECT_GE(play.session.world.list(Tags::CONT).size(), 1u);
     ScriptedPlay::Outcome outcome = play.play();
-    ASSERT_EQ(outcome.status, Avatar::WON) << outcome.reason << " after " << outcome.steps << " steps";
+    ASSERT_EQ(outcome.status, Avatar::Status::WON) << outcome.reason << " after " << outcome.steps << " steps";
     EXPECT_GE(outcome.garbageTotal, 1);
     EXPECT_EQ(outcome.garbage, outcome.garbageTotal);
     double target = Config::timeAttackTime(level - 1);

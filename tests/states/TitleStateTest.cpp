@@ -186,7 +186,7 @@ TEST_F(TitleStateTest, KeysHeldFromALevelPressNothingOnTheMenu) {
     Config::get().initialize(1);
     LevelPlayer player;
     player.keys = [](PlayState& play) {
-        play.session.avatar()->status = Avatar::WON;
+        play.session.avatar()->status = Avatar::Status::WON;
         return std::vector<int>{ALLEGRO_KEY_SPACE, ALLEGRO_KEY_RIGHT};
     };
     TitleState title;

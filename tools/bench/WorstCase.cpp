@@ -6,7 +6,7 @@
 
 WorstCase::WorstCase() : state(PlayState::VICTORY, "levels/winner.lv") {
     AppStateBase::sCurrent = &state;  // no key is down: its snapshot is never polled
-    state.session.avatar()->status = Avatar::WON;
+    state.session.avatar()->status = Avatar::Status::WON;
 }
 
 void WorstCase::topUpSparks() {

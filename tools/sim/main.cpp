@@ -19,7 +19,7 @@ void trace(LevelSession& session, int step) {
     if (!avatar)
         return;
     std::printf("%5d  x %8.3f  y %8.3f  vx %8.3f  vy %8.3f  %-8s", step, avatar->x(), avatar->y(),
-                avatar->velocity.x, avatar->velocity.y, STATE_NAMES[avatar->state]);
+                avatar->velocity.x, avatar->velocity.y, STATE_NAMES[static_cast<int>(avatar->state)]);
     for (Entity* entity : session.world.list(Tags::CARR)) {
         auto* carryable = static_cast<Carryable*>(entity);
         std::printf("  %s %.0f,%.0f %c", carryable->edString().c_str(), carryable->x(), carryable->y(),
@@ -29,9 +29,9 @@ void trace(LevelSession& session, int step) {
 }
 
 void report(const ScriptedPlay::Outcome& outcome) {
-    if (outcome.status == Avatar::WON)
+    if (outcome.status == Avatar::Status::WON)
         std::printf("won\n");
-    else if (outcome.status == Avatar::DEAD)
+    else if (outcome.status == Avatar::Status::DEAD)
         std::printf("dead: you %s\n", outcome.reason.c_str());
     else
         std::printf("still playing\n");
