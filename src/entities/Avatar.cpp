@@ -5,8 +5,31 @@
 #include "core/Game.h"
 #include "entities/AvatarMotion.h"
 #include "input/Controls.h"
+#include "world/IndexTag.h"
 
 using namespace AvatarMotion;
+
+namespace {
+
+using namespace Tags;
+
+// The world lists this kind joins; its row below gives its place in files, text and the editor.
+const int TAGS[] = {ENTT, RNDR, DYNA, POSI, AVAT, PRSS, 0};
+
+Entity* prototype() {
+    return new Avatar();
+}
+
+void addToPalette(Kind::Palette& palette) {
+    palette.emplace_back(new Avatar());
+}
+
+} // namespace
+
+// clang-format off
+const Kind Kinds::AVATAR = {"av", "avatar", 40, TAGS,
+    Kind::NONE, "avatar", '@', 0, {}, prototype, addToPalette};
+// clang-format on
 
 Avatar::Avatar() {
     setPos(Vec(400, 0));

@@ -11,6 +11,30 @@
 #include "world/World.h"
 
 #include <vector>
+#include "world/IndexTag.h"
+
+namespace {
+
+using namespace Tags;
+
+// The world lists this kind joins; its row below gives its place in files, text and the editor.
+const int TAGS[] = {ENTT, RNDR, DYNA, POSI, BADD, CARR, PRSS, 0};
+
+Entity* prototype() {
+    return new Baddie(false);
+}
+
+void addToPalette(Kind::Palette& palette) {
+    palette.emplace_back(new Baddie(false));
+    palette.emplace_back(new Baddie(true));
+}
+
+} // namespace
+
+// clang-format off
+const Kind Kinds::BADDIE = {"bd", "baddie", 51, TAGS,
+    Kind::FLAG, "baddie", 't', 'f', {"tame", "feral"}, prototype, addToPalette};
+// clang-format on
 
 Baddie::Baddie(bool feral) : feral(feral) {
     Resources::load(sheet, "media/badsheet.png");

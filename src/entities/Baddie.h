@@ -1,7 +1,7 @@
 #pragma once
 
 #include "entities/Carryable.h"
-#include "io/Kinds.h"
+#include "world/Kind.h"
 
 #include <allegro5/allegro_audio.h>
 

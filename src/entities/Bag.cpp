@@ -4,6 +4,29 @@
 #include "assets/Resources.h"
 #include "core/Game.h"
 #include "world/Level.h"
+#include "world/IndexTag.h"
+
+namespace {
+
+using namespace Tags;
+
+// The world lists this kind joins; its row below gives its place in files, text and the editor.
+const int TAGS[] = {ENTT, RNDR, DYNA, POSI, GRBG, CARR, PRSS, 0};
+
+Entity* prototype() {
+    return new Bag();
+}
+
+void addToPalette(Kind::Palette& palette) {
+    palette.emplace_back(new Bag());
+}
+
+} // namespace
+
+// clang-format off
+const Kind Kinds::BAG = {"gb", "garbage", 50, TAGS,
+    Kind::NONE, "bag", 'b', 0, {}, prototype, addToPalette};
+// clang-format on
 
 Bag::Bag() {
     Resources::load(image, "media/bag.png");

@@ -10,6 +10,30 @@
 #include "world/World.h"
 
 #include <vector>
+#include "world/IndexTag.h"
+
+namespace {
+
+using namespace Tags;
+
+// The world lists this kind joins; its row below gives its place in files, text and the editor.
+const int TAGS[] = {ENTT, RNDR, DYNA, POSI, CONT, 0};
+
+Entity* prototype() {
+    return new Container(Vec(0, 0), 1);
+}
+
+void addToPalette(Kind::Palette& palette) {
+    for (int count = 1; count <= 5; ++count)
+        palette.emplace_back(new Container(Vec(0, 0), count));
+}
+
+} // namespace
+
+// clang-format off
+const Kind Kinds::CONTAINER = {"ct", "container", 25, TAGS,
+    Kind::BYTE, "container", 0, 0, {}, prototype, addToPalette};
+// clang-format on
 
 Container::Container(Vec position, int count) : count(count) {
     setPos(position);

@@ -8,6 +8,30 @@
 #include "world/World.h"
 
 #include <cmath>
+#include "world/IndexTag.h"
+
+namespace {
+
+using namespace Tags;
+
+// The world lists this kind joins; its row below gives its place in files, text and the editor.
+const int TAGS[] = {ENTT, DYNA, POSI, 0};
+
+Entity* prototype() {
+    return new Fireworks();
+}
+
+void addToPalette(Kind::Palette& palette) {
+    palette.emplace_back(new Fireworks());
+}
+
+} // namespace
+
+// Fireworks show only through the sparks they throw, so they are never drawn themselves.
+// clang-format off
+const Kind Kinds::FIREWORKS = {"fw", "fireworks", 90, TAGS,
+    Kind::NONE, "fireworks", '!', 0, {}, prototype, addToPalette};
+// clang-format on
 
 namespace {
 

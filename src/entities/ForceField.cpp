@@ -4,6 +4,30 @@
 #include "core/SPrintF.h"
 #include "entities/Avatar.h"
 #include "world/World.h"
+#include "world/IndexTag.h"
+
+namespace {
+
+using namespace Tags;
+
+// The world lists this kind joins; its row below gives its place in files, text and the editor.
+const int TAGS[] = {ENTT, RNDR, DYNA, POSI, 0};
+
+Entity* prototype() {
+    return new ForceField(true);
+}
+
+void addToPalette(Kind::Palette& palette) {
+    palette.emplace_back(new ForceField(false));
+    palette.emplace_back(new ForceField(true));
+}
+
+} // namespace
+
+// clang-format off
+const Kind Kinds::FORCE_FIELD = {"ff", "forcefield", 70, TAGS,
+    Kind::FLAG, "forcefield", '-', '|', {"horizontal", "vertical"}, prototype, addToPalette};
+// clang-format on
 
 ForceField::ForceField(bool vertical) : vertical(vertical) {}
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "io/Kinds.h"
+#include "world/Kind.h"
 #include "world/Entity.h"
 
 // A beam across one cell, between posts at both ends, that kills the avatar on contact; bags

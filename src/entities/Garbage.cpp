@@ -9,6 +9,29 @@
 #include "world/World.h"
 
 #include <cmath>
+#include "world/IndexTag.h"
+
+namespace {
+
+using namespace Tags;
+
+// The world lists this kind joins; its row below gives its place in files, text and the editor.
+const int TAGS[] = {ENTT, RNDR, DYNA, POSI, LOOS, 0};
+
+Entity* prototype() {
+    return new Garbage();
+}
+
+void addToPalette(Kind::Palette& palette) {
+    palette.emplace_back(new Garbage());
+}
+
+} // namespace
+
+// clang-format off
+const Kind Kinds::GARBAGE = {"lg", "loose garbage", 40, TAGS,
+    Kind::NONE, "garbage", '*', 0, {}, prototype, addToPalette};
+// clang-format on
 
 Garbage::Garbage() {
     Resources::load(sheet, "media/loosesheet.png");

@@ -8,6 +8,32 @@
 #include "world/World.h"
 
 #include <algorithm>
+#include "world/IndexTag.h"
+
+namespace {
+
+using namespace Tags;
+
+// The world lists this kind joins; its row below gives its place in files, text and the editor.
+const int TAGS[] = {ENTT, RNDR, DYNA, POSI, LEVR, 0};
+
+Entity* prototype() {
+    return new Lever(0, false);
+}
+
+void addToPalette(Kind::Palette& palette) {
+    for (int channel = 0; channel < 5; ++channel) {
+        palette.emplace_back(new Lever(channel, false));
+        palette.emplace_back(new Lever(channel, true));
+    }
+}
+
+} // namespace
+
+// clang-format off
+const Kind Kinds::LEVER = {"vr", "lever", 35, TAGS,
+    Kind::CHANNEL, "lever", 0, 0, {"off", "on"}, prototype, addToPalette};
+// clang-format on
 
 namespace {
 

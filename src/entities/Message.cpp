@@ -7,6 +7,29 @@
 #include "world/World.h"
 
 #include <algorithm>
+#include "world/IndexTag.h"
+
+namespace {
+
+using namespace Tags;
+
+// The world lists this kind joins; its row below gives its place in files, text and the editor.
+const int TAGS[] = {ENTT, RNDR, DYNA, POSI, MESG, 0};
+
+Entity* prototype() {
+    return new Message("");
+}
+
+void addToPalette(Kind::Palette& palette) {
+    palette.emplace_back(new Message("Test message."));
+}
+
+} // namespace
+
+// clang-format off
+const Kind Kinds::SIGN = {"ms", "message", 30, TAGS,
+    Kind::TEXT, "sign", 0, 0, {}, prototype, addToPalette};
+// clang-format on
 
 Message::Message(const std::string& text) {
     Resources::load(sheet, "media/tilesheet.png");

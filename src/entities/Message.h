@@ -1,6 +1,6 @@
 #pragma once
 
-#include "io/Kinds.h"
+#include "world/Kind.h"
 #include "world/Entity.h"
 
 #include <allegro5/allegro_font.h>

@@ -6,6 +6,32 @@
 #include "entities/SwitchLook.h"
 #include "world/Tile.h"
 #include "world/World.h"
+#include "world/IndexTag.h"
+
+namespace {
+
+using namespace Tags;
+
+// The world lists this kind joins; its row below gives its place in files, text and the editor.
+const int TAGS[] = {ENTT, RNDR, DYNA, POSI, PRPD, 0};
+
+Entity* prototype() {
+    return new PressPad(0, false);
+}
+
+void addToPalette(Kind::Palette& palette) {
+    for (int channel = 0; channel < 5; ++channel) {
+        palette.emplace_back(new PressPad(channel, false));
+        palette.emplace_back(new PressPad(channel, true));
+    }
+}
+
+} // namespace
+
+// clang-format off
+const Kind Kinds::PRESS_PAD = {"pr", "presspad", 55, TAGS,
+    Kind::CHANNEL, "presspad", 0, 0, {"off", "on"}, prototype, addToPalette};
+// clang-format on
 
 namespace {
 

@@ -4,6 +4,29 @@
 #include "assets/Resources.h"
 #include "entities/Avatar.h"
 #include "world/World.h"
+#include "world/IndexTag.h"
+
+namespace {
+
+using namespace Tags;
+
+// The world lists this kind joins; its row below gives its place in files, text and the editor.
+const int TAGS[] = {ENTT, RNDR, DYNA, POSI, 0};
+
+Entity* prototype() {
+    return new Spikes();
+}
+
+void addToPalette(Kind::Palette& palette) {
+    palette.emplace_back(new Spikes());
+}
+
+} // namespace
+
+// clang-format off
+const Kind Kinds::SPIKES = {"sp", "spikes", 60, TAGS,
+    Kind::NONE, "spikes", '^', 0, {}, prototype, addToPalette};
+// clang-format on
 
 namespace {
 

@@ -6,22 +6,15 @@ const char TILE_SYMBOLS[] = "0123456789ABCDEF";
 
 } // namespace
 
-int Kind::payloadBytes() const {
-    switch (payload) {
-    case NONE:
-        return 0;
-    case BYTE:
-    case FLAG:
-        return 1;
-    case CHANNEL:
-        return 2;
-    case TEXT:
-        return -1;
-    }
-    return 0;
-}
-
 namespace Kinds {
+
+// The editor's palette follows this order.
+const Kind* const* all() {
+    static const Kind* const rows[] = {&TILE,        &SIGN,      &BAG,    &GARBAGE,   &SPIKES,
+                                       &FORCE_FIELD, &AVATAR,    &BADDIE, &CONTAINER, &LEVER,
+                                       &PRESS_PAD,   &FIREWORKS, nullptr};
+    return rows;
+}
 
 const Kind* byCode(const std::string& code) {
     for (const Kind* const* kind = all(); *kind; ++kind)

@@ -2,6 +2,31 @@
 
 #include "core/SPrintF.h"
 #include "world/Level.h"
+#include "world/IndexTag.h"
+
+namespace {
+
+using namespace Tags;
+
+// The world lists this kind joins; its row below gives its place in files, text and the editor.
+const int TAGS[] = {ENTT, RNDR, POSI, TILE, 0};
+
+Entity* prototype() {
+    return new Tile(0, nullptr, 0, 0);
+}
+
+void addToPalette(Kind::Palette& palette) {
+    for (int type = 0; type < 5; ++type)
+        palette.emplace_back(new Tile(type, nullptr, 0, 0));
+}
+
+} // namespace
+
+// Tiles are drawn in the map by their type's symbol, so their own symbol is unused.
+// clang-format off
+const Kind Kinds::TILE = {"tl", "tile", 50, TAGS,
+    Kind::BYTE, "tile", 0, 0, {}, prototype, addToPalette};
+// clang-format on
 
 unsigned char Tile::sTypePresent[Tile::TYPES] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0};
 

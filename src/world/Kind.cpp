@@ -1,0 +1,16 @@
+#include "world/Kind.h"
+
+int Kind::payloadBytes() const {
+    switch (payload) {
+    case NONE:
+        return 0;
+    case BYTE:
+    case FLAG:
+        return 1;
+    case CHANNEL:
+        return 2;
+    case TEXT:
+        return -1;
+    }
+    return 0;
+}
