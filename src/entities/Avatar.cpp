@@ -20,15 +20,11 @@ Entity* prototype() {
     return new Avatar();
 }
 
-void addToPalette(Kind::Palette& palette) {
-    palette.emplace_back(new Avatar());
-}
-
 } // namespace
 
 // clang-format off
 const Kind Kinds::AVATAR = {"av", "avatar", 40, TAGS,
-    Kind::NONE, "avatar", '@', 0, {}, prototype, addToPalette};
+    Kind::NONE, "avatar", '@', 0, {}, prototype, nullptr};
 // clang-format on
 
 Avatar::Avatar() {

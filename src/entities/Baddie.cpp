@@ -24,7 +24,7 @@ Entity* prototype() {
     return new Baddie(false);
 }
 
-void addToPalette(Kind::Palette& palette) {
+void addVariants(Kind::Palette& palette) {
     palette.emplace_back(new Baddie(false));
     palette.emplace_back(new Baddie(true));
 }
@@ -33,7 +33,7 @@ void addToPalette(Kind::Palette& palette) {
 
 // clang-format off
 const Kind Kinds::BADDIE = {"bd", "baddie", 51, TAGS,
-    Kind::FLAG, "baddie", 't', 'f', {"tame", "feral"}, prototype, addToPalette};
+    Kind::FLAG, "baddie", 't', 'f', {"tame", "feral"}, prototype, addVariants};
 // clang-format on
 
 Baddie::Baddie(bool feral) : feral(feral) {

@@ -17,15 +17,11 @@ Entity* prototype() {
     return new Bag();
 }
 
-void addToPalette(Kind::Palette& palette) {
-    palette.emplace_back(new Bag());
-}
-
 } // namespace
 
 // clang-format off
 const Kind Kinds::BAG = {"gb", "garbage", 50, TAGS,
-    Kind::NONE, "bag", 'b', 0, {}, prototype, addToPalette};
+    Kind::NONE, "bag", 'b', 0, {}, prototype, nullptr};
 // clang-format on
 
 Bag::Bag() {

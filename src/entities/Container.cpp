@@ -23,7 +23,7 @@ Entity* prototype() {
     return new Container(Vec(0, 0), 1);
 }
 
-void addToPalette(Kind::Palette& palette) {
+void addVariants(Kind::Palette& palette) {
     for (int count = 1; count <= 5; ++count)
         palette.emplace_back(new Container(Vec(0, 0), count));
 }
@@ -32,7 +32,7 @@ void addToPalette(Kind::Palette& palette) {
 
 // clang-format off
 const Kind Kinds::CONTAINER = {"ct", "container", 25, TAGS,
-    Kind::BYTE, "container", 0, 0, {}, prototype, addToPalette};
+    Kind::BYTE, "container", 0, 0, {}, prototype, addVariants};
 // clang-format on
 
 Container::Container(Vec position, int count) : count(count) {

@@ -21,16 +21,12 @@ Entity* prototype() {
     return new Fireworks();
 }
 
-void addToPalette(Kind::Palette& palette) {
-    palette.emplace_back(new Fireworks());
-}
-
 } // namespace
 
 // Fireworks show only through the sparks they throw, so they are never drawn themselves.
 // clang-format off
 const Kind Kinds::FIREWORKS = {"fw", "fireworks", 90, TAGS,
-    Kind::NONE, "fireworks", '!', 0, {}, prototype, addToPalette};
+    Kind::NONE, "fireworks", '!', 0, {}, prototype, nullptr};
 // clang-format on
 
 namespace {

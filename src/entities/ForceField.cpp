@@ -17,7 +17,7 @@ Entity* prototype() {
     return new ForceField(true);
 }
 
-void addToPalette(Kind::Palette& palette) {
+void addVariants(Kind::Palette& palette) {
     palette.emplace_back(new ForceField(false));
     palette.emplace_back(new ForceField(true));
 }
@@ -26,7 +26,7 @@ void addToPalette(Kind::Palette& palette) {
 
 // clang-format off
 const Kind Kinds::FORCE_FIELD = {"ff", "forcefield", 70, TAGS,
-    Kind::FLAG, "forcefield", '-', '|', {"horizontal", "vertical"}, prototype, addToPalette};
+    Kind::FLAG, "forcefield", '-', '|', {"horizontal", "vertical"}, prototype, addVariants};
 // clang-format on
 
 ForceField::ForceField(bool vertical) : vertical(vertical) {}

@@ -22,15 +22,11 @@ Entity* prototype() {
     return new Garbage();
 }
 
-void addToPalette(Kind::Palette& palette) {
-    palette.emplace_back(new Garbage());
-}
-
 } // namespace
 
 // clang-format off
 const Kind Kinds::GARBAGE = {"lg", "loose garbage", 40, TAGS,
-    Kind::NONE, "garbage", '*', 0, {}, prototype, addToPalette};
+    Kind::NONE, "garbage", '*', 0, {}, prototype, nullptr};
 // clang-format on
 
 Garbage::Garbage() {

@@ -21,7 +21,7 @@ Entity* prototype() {
     return new Lever(0, false);
 }
 
-void addToPalette(Kind::Palette& palette) {
+void addVariants(Kind::Palette& palette) {
     for (int channel = 0; channel < 5; ++channel) {
         palette.emplace_back(new Lever(channel, false));
         palette.emplace_back(new Lever(channel, true));
@@ -32,7 +32,7 @@ void addToPalette(Kind::Palette& palette) {
 
 // clang-format off
 const Kind Kinds::LEVER = {"vr", "lever", 35, TAGS,
-    Kind::CHANNEL, "lever", 0, 0, {"off", "on"}, prototype, addToPalette};
+    Kind::CHANNEL, "lever", 0, 0, {"off", "on"}, prototype, addVariants};
 // clang-format on
 
 namespace {

@@ -20,7 +20,8 @@ Entity* prototype() {
     return new Message("");
 }
 
-void addToPalette(Kind::Palette& palette) {
+// Signs placed in the editor say so until their text is written into the level file.
+void addVariants(Kind::Palette& palette) {
     palette.emplace_back(new Message("Test message."));
 }
 
@@ -28,7 +29,7 @@ void addToPalette(Kind::Palette& palette) {
 
 // clang-format off
 const Kind Kinds::SIGN = {"ms", "message", 30, TAGS,
-    Kind::TEXT, "sign", 0, 0, {}, prototype, addToPalette};
+    Kind::TEXT, "sign", 0, 0, {}, prototype, addVariants};
 // clang-format on
 
 Message::Message(const std::string& text) {

@@ -19,7 +19,7 @@ Entity* prototype() {
     return new PressPad(0, false);
 }
 
-void addToPalette(Kind::Palette& palette) {
+void addVariants(Kind::Palette& palette) {
     for (int channel = 0; channel < 5; ++channel) {
         palette.emplace_back(new PressPad(channel, false));
         palette.emplace_back(new PressPad(channel, true));
@@ -30,7 +30,7 @@ void addToPalette(Kind::Palette& palette) {
 
 // clang-format off
 const Kind Kinds::PRESS_PAD = {"pr", "presspad", 55, TAGS,
-    Kind::CHANNEL, "presspad", 0, 0, {"off", "on"}, prototype, addToPalette};
+    Kind::CHANNEL, "presspad", 0, 0, {"off", "on"}, prototype, addVariants};
 // clang-format on
 
 namespace {

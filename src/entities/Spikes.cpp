@@ -17,15 +17,11 @@ Entity* prototype() {
     return new Spikes();
 }
 
-void addToPalette(Kind::Palette& palette) {
-    palette.emplace_back(new Spikes());
-}
-
 } // namespace
 
 // clang-format off
 const Kind Kinds::SPIKES = {"sp", "spikes", 60, TAGS,
-    Kind::NONE, "spikes", '^', 0, {}, prototype, addToPalette};
+    Kind::NONE, "spikes", '^', 0, {}, prototype, nullptr};
 // clang-format on
 
 namespace {

@@ -1,5 +1,7 @@
 #include "world/Kind.h"
 
+#include "world/Entity.h"
+
 int Kind::payloadBytes() const {
     switch (payload) {
     case NONE:
@@ -13,4 +15,11 @@ int Kind::payloadBytes() const {
         return -1;
     }
     return 0;
+}
+
+void Kind::addToPalette(Palette& palette) const {
+    if (addVariants)
+        addVariants(palette);
+    else
+        palette.emplace_back(prototype());
 }

@@ -30,9 +30,10 @@ struct Kind {
     char flaggedSymbol;   // the map symbol when the flag is set, or 0
     const char* flagWords[2];  // the flag's words in the list, clear then set; null when no flag
     Entity* (*prototype)();    // what a record of this code is read into
-    void (*addToPalette)(Palette& palette);  // the editor's entries for it, in palette order
+    void (*addVariants)(Palette& palette);  // the editor's entries when more than the prototype, or null
 
     int payloadBytes() const;  // fixed size, or -1 for text
+    void addToPalette(Palette& palette) const;  // its variants, or else its prototype
 };
 
 namespace Kinds {

@@ -15,7 +15,7 @@ Entity* prototype() {
     return new Tile(0, nullptr, 0, 0);
 }
 
-void addToPalette(Kind::Palette& palette) {
+void addVariants(Kind::Palette& palette) {
     for (int type = 0; type < 5; ++type)
         palette.emplace_back(new Tile(type, nullptr, 0, 0));
 }
@@ -25,7 +25,7 @@ void addToPalette(Kind::Palette& palette) {
 // Tiles are drawn in the map by their type's symbol, so their own symbol is unused.
 // clang-format off
 const Kind Kinds::TILE = {"tl", "tile", 50, TAGS,
-    Kind::BYTE, "tile", 0, 0, {}, prototype, addToPalette};
+    Kind::BYTE, "tile", 0, 0, {}, prototype, addVariants};
 // clang-format on
 
 unsigned char Tile::sTypePresent[Tile::TYPES] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0};
