@@ -54,15 +54,7 @@ MenuFocus::MenuFocus() {
     Controls& controls = Controls::get();
     Key* keys[] = {controls.up, controls.down, controls.left, controls.right};
     for (int i = 0; i < 4; ++i)
-        arrows[i] = new OnPress(keys[i]);
-}
-
-// The arrow keys are shared and outlive this menu, so they must forget its switches.
-MenuFocus::~MenuFocus() {
-    for (OnPress* arrow : arrows) {
-        arrow->source->unregisterDependent(arrow);
-        delete arrow;
-    }
+        arrows[i] = std::make_unique<OnPress>(keys[i]);
 }
 
 void MenuFocus::start(GuiButton* button) {

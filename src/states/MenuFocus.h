@@ -4,9 +4,10 @@
 
 #include <allegro5/allegro.h>
 
-#include <vector>
+#include "input/OnPress.h"
 
-class OnPress;
+#include <memory>
+#include <vector>
 
 // The keyboard's place among a menu's buttons. The arrows move it to the nearest enabled button
 // in their direction; Z, Space or Enter press it as a click would. It goes along with the mouse:
@@ -18,9 +19,6 @@ public:
     enum Direction { UP, DOWN, LEFT, RIGHT };
 
     MenuFocus();
-    ~MenuFocus();
-    MenuFocus(const MenuFocus&) = delete;
-    MenuFocus& operator=(const MenuFocus&) = delete;
 
     void start(GuiButton* button);  // shown from the first update
     // After the buttons' own update, which sets their enabled flags.
@@ -36,7 +34,7 @@ private:
     void move(const std::vector<GuiButton*>& buttons, Direction direction);
     void showOn(const std::vector<GuiButton*>& buttons);
 
-    OnPress* arrows[4];            // owned, in Direction order
+    std::unique_ptr<OnPress> arrows[4];  // in Direction order
     GuiButton* current = nullptr;  // kept while hidden: the arrows go on from there
     bool shown = false;
     bool givenByMouse = false;
