@@ -2,8 +2,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <map>
-#include <tuple>
 
 namespace {
 
@@ -23,25 +21,6 @@ int firstSeparator(ALLEGRO_BITMAP* bitmap, bool alongTop) {
     return at;
 }
 
-// The colour the most opaque pixels of the rectangle share; clear when none is opaque.
-ALLEGRO_COLOR mostCommonColour(ALLEGRO_BITMAP* bitmap, int left, int top, int width, int height) {
-    std::map<std::tuple<unsigned char, unsigned char, unsigned char>, int> counts;
-    for (int y = top; y < top + height; ++y)
-        for (int x = left; x < left + width; ++x) {
-            unsigned char r, g, b, a;
-            al_unmap_rgba(al_get_pixel(bitmap, x, y), &r, &g, &b, &a);
-            if (a >= 128)
-                ++counts[{r, g, b}];
-        }
-    auto most = counts.begin();
-    for (auto it = counts.begin(); it != counts.end(); ++it)
-        if (it->second > most->second)
-            most = it;
-    if (most == counts.end())
-        return al_map_rgba(0, 0, 0, 0);
-    return al_map_rgb(std::get<0>(most->first), std::get<1>(most->first), std::get<2>(most->first));
-}
-
 } // namespace
 
 Sheet::Sheet(const char* filename) : bitmap(al_load_bitmap(filename)) {
@@ -53,13 +32,9 @@ Sheet::Sheet(const char* filename) : bitmap(al_load_bitmap(filename)) {
     al_lock_bitmap(bitmap, al_get_bitmap_format(bitmap), ALLEGRO_LOCK_READONLY);
     frameWidth = firstSeparator(bitmap, true);
     frameHeight = firstSeparator(bitmap, false);
+    al_unlock_bitmap(bitmap);
     int columns = (al_get_bitmap_width(bitmap) + 1) / (frameWidth + 1);
     int rows = (al_get_bitmap_height(bitmap) + 1) / (frameHeight + 1);
-    for (int i = 0; i < columns; ++i)
-        for (int j = 0; j < rows; ++j)
-            mainColours.push_back(
-                mostCommonColour(bitmap, i * (frameWidth + 1), j * (frameHeight + 1), frameWidth, frameHeight));
-    al_unlock_bitmap(bitmap);
     for (int i = 0; i < columns; ++i)
         for (int j = 0; j < rows; ++j)
             frames.push_back(al_create_sub_bitmap(bitmap, i * (frameWidth + 1), j * (frameHeight + 1),

@@ -21,7 +21,6 @@ public:
     ALLEGRO_BITMAP* bitmap;               // owned
     std::vector<ALLEGRO_BITMAP*> frames;  // owned sub-bitmaps
     std::vector<ALLEGRO_BITMAP*> ownFrames;  // owned; empty until made
-    std::vector<ALLEGRO_COLOR> mainColours;  // per frame, the colour most of its pixels have
     int frameWidth;
     int frameHeight;
 };

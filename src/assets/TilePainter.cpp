@@ -6,11 +6,50 @@
 #include "world/Tile.h"
 #include "world/TileRects.h"
 
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace TilePainter {
 
 namespace {
+
+// The colour most of a frame's opaque pixels share: the colour of its material.
+ALLEGRO_COLOR mostCommonColour(ALLEGRO_BITMAP* frame) {
+    ALLEGRO_BITMAP* sheet = al_get_parent_bitmap(frame);
+    int left = al_get_bitmap_x(frame), top = al_get_bitmap_y(frame);
+    int width = al_get_bitmap_width(frame), height = al_get_bitmap_height(frame);
+    std::map<std::tuple<unsigned char, unsigned char, unsigned char>, int> counts;
+    al_lock_bitmap(sheet, al_get_bitmap_format(sheet), ALLEGRO_LOCK_READONLY);
+    for (int y = top; y < top + height; ++y)
+        for (int x = left; x < left + width; ++x) {
+            unsigned char r, g, b, a;
+            al_unmap_rgba(al_get_pixel(sheet, x, y), &r, &g, &b, &a);
+            if (a >= 128)
+                ++counts[{r, g, b}];
+        }
+    al_unlock_bitmap(sheet);
+    auto most = counts.begin();
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        if (it->second > most->second)
+            most = it;
+    if (most == counts.end())
+        return al_map_rgba(0, 0, 0, 0);
+    return al_map_rgb(std::get<0>(most->first), std::get<1>(most->first), std::get<2>(most->first));
+}
+
+// Read from the tile sheet once, the first time a switch or an outline asks.
+const std::vector<ALLEGRO_COLOR>& groupColours() {
+    static const std::vector<ALLEGRO_COLOR> colours = [] {
+        Sheet* tiles;
+        Resources::load(tiles, "media/tilesheet.png");
+        std::vector<ALLEGRO_COLOR> read;
+        for (int type = 0; type < Tile::TYPES && type < static_cast<int>(tiles->frames.size()); ++type)
+            read.push_back(mostCommonColour(tiles->frames[type]));
+        return read;
+    }();
+    return colours;
+}
 
 const int KEYS_PER_SIDE = 256;  // a type is one byte
 
@@ -93,11 +132,10 @@ Sheet* sheet() {
 
 // What most of the group's frame is painted in; a group without a frame shows as stone.
 ALLEGRO_COLOR groupColour(int type) {
-    Sheet* tiles;
-    Resources::load(tiles, "media/tilesheet.png");
-    if (type < 0 || type >= Tile::TYPES || type >= static_cast<int>(tiles->mainColours.size()))
+    const std::vector<ALLEGRO_COLOR>& colours = groupColours();
+    if (type < 0 || type >= static_cast<int>(colours.size()))
         return al_map_rgb(0x8a, 0x88, 0x96);
-    return tiles->mainColours[type];
+    return colours[type];
 }
 
 // Alike neighbours are joined into larger rectangles, so the run costs a few primitives
