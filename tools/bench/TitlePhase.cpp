@@ -29,8 +29,8 @@ public:
         }
         TitleState::handleEvents();
     }
-    void render(ALLEGRO_DISPLAY* display) override {
-        TitleState::render(display);
+    void render(ALLEGRO_DISPLAY* shownOn) override {
+        TitleState::render(shownOn);
         drawn = true;
     }
     void update(double dt) override {

@@ -27,7 +27,7 @@ void usePanel(float x, float y) {
 
 } // namespace
 
-ContactSheet::ContactSheet(ALLEGRO_FONT* font) : font(font) {}
+ContactSheet::ContactSheet(ALLEGRO_FONT* labelFont) : font(labelFont) {}
 
 void ContactSheet::drawPanel(Theme* theme, float x, float y) {
     useScreenToPanel(x, y);

@@ -28,7 +28,7 @@ std::vector<TextLine> readTextLines(std::istream& in, const std::string& fileNam
     return lines;
 }
 
-Settings::Settings(const TextLine& line, std::size_t first) : line(line) {
+Settings::Settings(const TextLine& source, std::size_t first) : line(source) {
     for (std::size_t i = first; i < line.words.size(); ++i) {
         const std::string& word = line.words[i];
         std::size_t eq = word.find('=');

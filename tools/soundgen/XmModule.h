@@ -25,7 +25,8 @@ struct Pattern {
     int rows = 64;
     int channels = 0;
     std::vector<Cell> cells; // row-major
-    Pattern(int rows, int channels) : rows(rows), channels(channels), cells(std::size_t(rows * channels)) {}
+    Pattern(int rowCount, int channelCount)
+        : rows(rowCount), channels(channelCount), cells(std::size_t(rowCount * channelCount)) {}
     Cell& at(int row, int channel) { return cells[std::size_t(row * channels + channel)]; }
     const Cell& at(int row, int channel) const { return cells[std::size_t(row * channels + channel)]; }
 };

@@ -11,7 +11,7 @@ struct Grid {
     std::vector<std::string> rows;
 
     Grid() = default;
-    Grid(int width, int height) : width(width), height(height), rows(height, std::string(width, '.')) {}
+    Grid(int w, int h) : width(w), height(h), rows(h, std::string(w, '.')) {}
     char at(int x, int y) const { return rows[y][x]; }
 };
 
