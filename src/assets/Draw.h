@@ -55,7 +55,7 @@ private:
 // and filled in one call. Repeats need a bitmap of its own: a sub-bitmap would repeat its parent.
 class RepeatBatch {
 public:
-    explicit RepeatBatch(ALLEGRO_BITMAP* bitmap) : bitmap(bitmap) {}
+    explicit RepeatBatch(ALLEGRO_BITMAP* image) : bitmap(image) {}
     void add(float x1, float y1, float x2, float y2);
     void fill();  // and empties the batch
 

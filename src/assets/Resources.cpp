@@ -24,20 +24,20 @@ ALLEGRO_SAMPLE* silentSample() {
 
 } // namespace
 
-template <> Resource<ALLEGRO_FONT>::Resource(const std::string& name) : ResourceBase(name) {
-    asset = al_load_font(name.c_str(), 13, 0);
+template <> Resource<ALLEGRO_FONT>::Resource(const std::string& file) : ResourceBase(file) {
+    asset = al_load_font(file.c_str(), 13, 0);
     if (!asset)
-        missing(name);
+        missing(file);
 }
 
 template <> Resource<ALLEGRO_FONT>::~Resource() {
     al_destroy_font(asset);
 }
 
-template <> Resource<ALLEGRO_BITMAP>::Resource(const std::string& name) : ResourceBase(name) {
-    asset = al_load_bitmap(name.c_str());
+template <> Resource<ALLEGRO_BITMAP>::Resource(const std::string& file) : ResourceBase(file) {
+    asset = al_load_bitmap(file.c_str());
     if (!asset)
-        missing(name);
+        missing(file);
 }
 
 template <> Resource<ALLEGRO_BITMAP>::~Resource() {
@@ -46,15 +46,15 @@ template <> Resource<ALLEGRO_BITMAP>::~Resource() {
 
 // Headless runs (the simulator, the tests) have no audio system, so there is nothing to load
 // and nothing will ever play.
-template <> Resource<ALLEGRO_SAMPLE>::Resource(const std::string& name) : ResourceBase(name) {
+template <> Resource<ALLEGRO_SAMPLE>::Resource(const std::string& file) : ResourceBase(file) {
     asset = nullptr;
     if (!al_is_audio_installed())
         return;
-    asset = al_load_sample(name.c_str());
+    asset = al_load_sample(file.c_str());
     if (!asset) {
         asset = silentSample();
         std::printf("Unable to load sound (no SNDFILE support?): '%s'.\nFalling back to no sound.\n",
-                    name.c_str());
+                    file.c_str());
         std::fflush(stdout);
     }
 }
@@ -63,8 +63,8 @@ template <> Resource<ALLEGRO_SAMPLE>::~Resource() {
     al_destroy_sample(asset);
 }
 
-template <> Resource<Sheet>::Resource(const std::string& name) : ResourceBase(name) {
-    asset = new Sheet(name.c_str());
+template <> Resource<Sheet>::Resource(const std::string& file) : ResourceBase(file) {
+    asset = new Sheet(file.c_str());
 }
 
 template <> Resource<Sheet>::~Resource() {

@@ -12,7 +12,7 @@
 // Every asset, loaded once by file name and kept for the whole run.
 class ResourceBase {
 public:
-    explicit ResourceBase(const std::string& name) : name(name) {}
+    explicit ResourceBase(const std::string& file) : name(file) {}
     virtual ~ResourceBase() = default;
     std::string name;
 };

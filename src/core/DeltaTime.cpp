@@ -2,9 +2,9 @@
 
 const DeltaInterval DeltaInterval::NONE = {0.0, false};
 
-DeltaTime::DeltaTime(double targetFrameTime, double maxStep, int maxSteps, FrameClock& clock)
-    : targetFrameTime(targetFrameTime), maxStep(maxStep), maxSteps(maxSteps),
-      restGuess(targetFrameTime * 0.5), clock(clock) {}
+DeltaTime::DeltaTime(double frameTime, double longestStep, int mostSteps, FrameClock& frameClock)
+    : targetFrameTime(frameTime), maxStep(longestStep), maxSteps(mostSteps), restGuess(frameTime * 0.5),
+      clock(frameClock) {}
 
 void DeltaTime::start() {
     if (running)

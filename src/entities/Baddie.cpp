@@ -36,7 +36,7 @@ const Kind Kinds::BADDIE = {"bd", "baddie", 51, TAGS,
     Kind::FLAG, "baddie", 't', 'f', {"tame", "feral"}, prototype, addVariants};
 // clang-format on
 
-Baddie::Baddie(bool feral) : feral(feral) {
+Baddie::Baddie(bool isFeral) : feral(isFeral) {
     Resources::load(sheet, "media/badsheet.png");
     Resources::load(dieSound, "media/die.wav");
 }

@@ -35,7 +35,7 @@ const Kind Kinds::CONTAINER = {"ct", "container", 25, TAGS,
     Kind::BYTE, "container", 0, 0, {}, prototype, addVariants};
 // clang-format on
 
-Container::Container(Vec position, int count) : count(count) {
+Container::Container(Vec position, int bagsNeeded) : count(bagsNeeded) {
     setPos(position);
     Resources::load(sheet, "media/contsheet.png");
     Resources::load(font, "media/font.ttf");

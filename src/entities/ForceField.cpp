@@ -29,7 +29,7 @@ const Kind Kinds::FORCE_FIELD = {"ff", "forcefield", 70, TAGS,
     Kind::FLAG, "forcefield", '-', '|', {"horizontal", "vertical"}, prototype, addVariants};
 // clang-format on
 
-ForceField::ForceField(bool vertical) : vertical(vertical) {}
+ForceField::ForceField(bool isVertical) : vertical(isVertical) {}
 
 const int* ForceField::indices() {
     return Kinds::FORCE_FIELD.tags;

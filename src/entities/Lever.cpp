@@ -42,7 +42,7 @@ const int FRAME_ON = 8;
 
 } // namespace
 
-Lever::Lever(int channel, bool on) : channel(channel), on(on) {
+Lever::Lever(int group, bool startsOn) : channel(group), on(startsOn) {
     Resources::load(sheet, "media/tilesheet.png");
     Resources::load(switchSound, "media/switch.wav");
 }

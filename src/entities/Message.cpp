@@ -32,10 +32,10 @@ const Kind Kinds::SIGN = {"ms", "message", 30, TAGS,
     Kind::TEXT, "sign", 0, 0, {}, prototype, addVariants};
 // clang-format on
 
-Message::Message(const std::string& text) {
+Message::Message(const std::string& words) {
     Resources::load(sheet, "media/tilesheet.png");
     Resources::load(font, "media/font.ttf");
-    setMessage(text);
+    setMessage(words);
 }
 
 // A panel the world has is only queued for removal, never read: the world may be deleting

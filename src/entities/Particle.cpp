@@ -5,8 +5,9 @@
 #include "core/Random.h"
 #include "world/World.h"
 
-Particle::Particle(const char* imageFile, Vec position, Vec velocity, double life, double drag, int blend)
-    : velocity(velocity), life(life), initialLife(life), drag(drag), blend(blend) {
+Particle::Particle(const char* imageFile, Vec position, Vec startVelocity, double lifetime, double dragRate,
+                   int blending)
+    : velocity(startVelocity), life(lifetime), initialLife(lifetime), drag(dragRate), blend(blending) {
     setPos(position);
     Resources::load(image, imageFile);
 }

@@ -40,7 +40,7 @@ const int FRAME_PRESSED = 10;
 
 } // namespace
 
-PressPad::PressPad(int channel, bool on) : channel(channel), on(on) {
+PressPad::PressPad(int group, bool startsOn) : channel(group), on(startsOn) {
     Resources::load(sheet, "media/tilesheet.png");
     Resources::load(switchSound, "media/switch.wav");
 }

@@ -2,7 +2,7 @@
 
 #include "core/AppState.h"
 
-Key::Key(int keyCode) : Switch(true), keyCode(keyCode) {}
+Key::Key(int code) : Switch(true), keyCode(code) {}
 
 void Key::update() {
     down = al_key_down(AppStateBase::sCurrent->keyState(), keyCode);

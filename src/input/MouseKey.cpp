@@ -2,7 +2,7 @@
 
 #include "core/AppState.h"
 
-MouseKey::MouseKey(MouseKeyType button) : Switch(true), button(button) {}
+MouseKey::MouseKey(MouseKeyType which) : Switch(true), button(which) {}
 
 void MouseKey::update() {
     down = al_mouse_button_down(AppStateBase::sCurrent->mouseState(), button);

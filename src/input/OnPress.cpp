@@ -1,6 +1,6 @@
 #include "input/OnPress.h"
 
-OnPress::OnPress(Switch* source) : Switch(false), source(source) {
+OnPress::OnPress(Switch* pressed) : Switch(false), source(pressed) {
     source->registerDependent(this);
 }
 

@@ -4,7 +4,7 @@
 
 std::vector<Switch*> Switch::sPrimaries;
 
-Switch::Switch(bool primary) : primary(primary) {
+Switch::Switch(bool readsDevice) : primary(readsDevice) {
     if (primary)
         sPrimaries.push_back(this);
 }

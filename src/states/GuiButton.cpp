@@ -21,8 +21,8 @@ int alphaOf(GuiButton::State state) {
 
 } // namespace
 
-GuiButton::GuiButton(Rect rectangle, const std::string& label, bool enabled)
-    : rectangle(rectangle), enabled(enabled), label(label) {
+GuiButton::GuiButton(Rect area, const std::string& caption, bool isEnabled)
+    : rectangle(area), enabled(isEnabled), label(caption) {
     Resources::load(font, "media/font.ttf");
     Resources::load(clickSound, "media/land.wav");
 }

@@ -3,7 +3,7 @@
 #include "assets/Draw.h"
 #include "assets/Resources.h"
 
-GuiText::GuiText(Vec position, const std::string& text, bool blinking) : text(text), blinking(blinking) {
+GuiText::GuiText(Vec position, const std::string& words, bool blinks) : text(words), blinking(blinks) {
     Resources::load(font, "media/font.ttf");
     setPos(position);
 }

@@ -15,7 +15,7 @@ void detail(ALLEGRO_FONT* font, float y, const std::string& text, bool yellow = 
 
 } // namespace
 
-LevelButton::LevelButton(Rect rectangle, int level) : GuiButton(rectangle, "", false), level(level) {
+LevelButton::LevelButton(Rect area, int index) : GuiButton(area, "", false), level(index) {
     label = SPrintF::format("%d", level + 1);
     Resources::load(crownSheet, "media/completesheet.png");
 }

@@ -4,8 +4,8 @@
 #include "entities/Avatar.h"
 #include "input/SyntheticInput.h"
 
-ScriptedPlay::ScriptedPlay(const char* levelFile, const InputScript& script)
-    : session(levelFile), script(script), outer(sCurrent) {
+ScriptedPlay::ScriptedPlay(const char* levelFile, const InputScript& keys)
+    : session(levelFile), script(keys), outer(sCurrent) {
     sCurrent = this;
 }
 

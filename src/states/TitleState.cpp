@@ -156,8 +156,8 @@ void TitleState::switchMusic() {
     musicButton->label = musicOn ? "Yes" : "No";
 }
 
-void TitleState::render(ALLEGRO_DISPLAY* display) {
-    background->render(display);
+void TitleState::render(ALLEGRO_DISPLAY* shownOn) {
+    background->render(shownOn);
     Draw::bitmap(logo, static_cast<int>(395 - al_get_bitmap_width(logo) * 0.5), 40);
     world.render();
 }

@@ -5,14 +5,14 @@ struct Vec {
     double x = 0;
     double y = 0;
     Vec() = default;
-    Vec(double x, double y) : x(x), y(y) {}
+    Vec(double across, double down) : x(across), y(down) {}
 };
 
 // Left and top edges inclusive, right and bottom exclusive.
 struct Rect {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     Rect() = default;
-    Rect(double x1, double y1, double x2, double y2) : x1(x1), y1(y1), x2(x2), y2(y2) {}
+    Rect(double left, double top, double right, double bottom) : x1(left), y1(top), x2(right), y2(bottom) {}
     bool contains(double px, double py) const { return x1 <= px && px < x2 && y1 <= py && py < y2; }
     // Boxes that only share an edge count as overlapping.
     bool overlaps(const Rect& o) const { return x1 <= o.x2 && o.x1 <= x2 && y1 <= o.y2 && o.y1 <= y2; }
