@@ -1,7 +1,7 @@
+#include "core/AtomicFile.h"
 #include "core/Startup.h"
 #include "entities/Avatar.h"
 #include "input/InputScript.h"
-#include "progress/AtomicFile.h"
 #include "progress/Config.h"
 #include "states/ScriptedPlay.h"
 #include "support/AllegroFixture.h"
