@@ -1,9 +1,9 @@
 #include "core/AtomicFile.h"
-#include "core/Startup.h"
 #include "entities/Avatar.h"
 #include "input/InputScript.h"
 #include "progress/Config.h"
 #include "states/ScriptedPlay.h"
+#include "states/Startup.h"
 #include "support/AllegroFixture.h"
 
 #include <allegro5/allegro.h>

@@ -1,4 +1,4 @@
-#include "core/Startup.h"
+#include "states/Startup.h"
 
 #include "assets/Draw.h"
 #include "assets/Theme.h"
