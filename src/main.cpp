@@ -1,6 +1,6 @@
-#include "core/AppState.h"
 #include "music/a5play.h"
 #include "progress/Config.h"
+#include "states/AppState.h"
 #include "states/EditorState.h"
 #include "states/Startup.h"
 #include "states/TitleState.h"
