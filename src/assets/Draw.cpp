@@ -1,5 +1,7 @@
 #include "assets/Draw.h"
 
+#include "assets/TilePainter.h"
+
 namespace Draw {
 
 namespace {
@@ -12,6 +14,7 @@ void init() {
     al_init_primitives_addon();
     al_set_new_bitmap_flags(al_get_new_bitmap_flags() | ALLEGRO_NO_PREMULTIPLIED_ALPHA);
     setOrdinaryBlender();
+    TilePainter::install();
 }
 
 void setBlender(int op, int source, int destination, ALLEGRO_COLOR tint) {

@@ -13,8 +13,8 @@ namespace Draw {
 
 enum Factor { ZERO = ALLEGRO_ZERO, ONE = ALLEGRO_ONE, ALPHA = ALLEGRO_ALPHA, INVERSE_ALPHA = ALLEGRO_INVERSE_ALPHA };
 
-// Loading without premultiplied alpha and the ordinary blender with a white tint; once, after
-// the library starts.
+// Loading without premultiplied alpha, the ordinary blender with a white tint and the world's
+// tiles drawn by the tile painter; once, after the library starts.
 void init();
 void setBlender(int op, int source, int destination, ALLEGRO_COLOR tint);
 void setOrdinaryBlender();  // add, alpha, inverse alpha; white

@@ -121,13 +121,18 @@ void drawEdges(const std::vector<TileRect>& sides, const std::vector<TileRect>& 
     batch.fill();
 }
 
-} // namespace
-
+// The tile sheet, its frames ready to be drawn repeated.
 Sheet* sheet() {
     Sheet* tiles;
     Resources::load(tiles, "media/tilesheet.png");
     tiles->makeOwnFrames();
     return tiles;
+}
+
+} // namespace
+
+void install() {
+    Tile::sPainter = {[] { sheet(); }, paintRun};
 }
 
 // What most of the group's frame is painted in; a group without a frame shows as stone.
@@ -140,13 +145,14 @@ ALLEGRO_COLOR groupColour(int type) {
 
 // Alike neighbours are joined into larger rectangles, so the run costs a few primitives
 // instead of a few per tile; the picture is the same, pixel for pixel.
-void paintRun(Sheet& sheet, Entity* const* first, Entity* const* last) {
+void paintRun(Entity* const* first, Entity* const* last) {
+    Sheet& tiles = *sheet();
     std::vector<TileRect> faces, sides, tops;
     bool anyAbsent = false;
     for (Entity* const* entity = first; entity != last; ++entity) {
         Tile& tile = *static_cast<Tile*>(*entity);
         anyAbsent |= !Tile::present(tile.type);
-        if (Tile::present(tile.type) && tile.type < static_cast<int>(sheet.frames.size()))
+        if (Tile::present(tile.type) && tile.type < static_cast<int>(tiles.frames.size()))
             faces.push_back(cell(tile, tile.type));
         for (int side : {Tile::LEFT, Tile::RIGHT})
             if (tile.mask & side)
@@ -155,7 +161,7 @@ void paintRun(Sheet& sheet, Entity* const* first, Entity* const* last) {
             if (tile.mask & side)
                 tops.push_back(cell(tile, side * KEYS_PER_SIDE + tile.type));
     }
-    drawFaces(sheet, TileRects::merge(faces, TileRects::BOTH));
+    drawFaces(tiles, TileRects::merge(faces, TileRects::BOTH));
     // Absent groups' outlines are always drawn with the ordinary blender.
     if (anyAbsent)
         Draw::setOrdinaryBlender();

@@ -2,9 +2,9 @@
 
 #include "assets/Draw.h"
 #include "assets/Resources.h"
-#include "core/Game.h"
 #include "entities/AvatarMotion.h"
 #include "input/Controls.h"
+#include "world/Game.h"
 #include "world/IndexTag.h"
 
 using namespace AvatarMotion;

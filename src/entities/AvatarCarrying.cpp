@@ -1,10 +1,10 @@
 #include "entities/Avatar.h"
 
 #include "assets/Sound.h"
-#include "core/Game.h"
 #include "entities/AvatarMotion.h"
 #include "entities/Carryable.h"
 #include "input/Switch.h"
+#include "world/Game.h"
 #include "world/World.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 #include "entities/Avatar.h"
 
 #include "assets/Sound.h"
-#include "core/Game.h"
 #include "entities/AvatarMotion.h"
 #include "input/Switch.h"
+#include "world/Game.h"
 
 using namespace AvatarMotion;
 

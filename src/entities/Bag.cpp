@@ -2,7 +2,7 @@
 
 #include "assets/Draw.h"
 #include "assets/Resources.h"
-#include "core/Game.h"
+#include "world/Game.h"
 #include "world/Level.h"
 #include "world/IndexTag.h"
 

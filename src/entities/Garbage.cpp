@@ -3,9 +3,9 @@
 #include "assets/Draw.h"
 #include "assets/Resources.h"
 #include "assets/Sound.h"
-#include "core/Game.h"
 #include "core/Random.h"
 #include "entities/Particle.h"
+#include "world/Game.h"
 #include "world/World.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "input/InputScript.h"
 
+#include "core/AtomicFile.h"
 #include "input/SyntheticInput.h"
-#include "progress/AtomicFile.h"
 
 #include <sstream>
 

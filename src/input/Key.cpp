@@ -1,6 +1,6 @@
 #include "input/Key.h"
 
-#include "core/AppState.h"
+#include "core/AppStateBase.h"
 
 Key::Key(int code) : Switch(true), keyCode(code) {}
 

@@ -1,6 +1,6 @@
 #include "input/MouseKey.h"
 
-#include "core/AppState.h"
+#include "core/AppStateBase.h"
 
 MouseKey::MouseKey(MouseKeyType which) : Switch(true), button(which) {}
 

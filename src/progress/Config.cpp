@@ -1,6 +1,6 @@
 #include "progress/Config.h"
 
-#include "progress/AtomicFile.h"
+#include "core/AtomicFile.h"
 
 #include <algorithm>
 #include <cstdio>

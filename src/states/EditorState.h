@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/AppState.h"
 #include "input/Key.h"
 #include "input/MouseKey.h"
 #include "input/OnPress.h"
+#include "states/AppState.h"
 #include "states/EditorNotice.h"
 #include "world/World.h"
 

@@ -3,7 +3,7 @@
 #include "assets/Draw.h"
 #include "assets/Resources.h"
 #include "assets/Sound.h"
-#include "core/AppState.h"
+#include "core/AppStateBase.h"
 #include "input/Controls.h"
 
 namespace {

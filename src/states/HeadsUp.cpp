@@ -1,10 +1,10 @@
 #include "states/HeadsUp.h"
 
 #include "assets/Draw.h"
-#include "core/Game.h"
 #include "core/SPrintF.h"
 #include "entities/Container.h"
 #include "states/LevelSession.h"
+#include "world/Game.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "states/LevelSession.h"
 
-#include "core/Game.h"
 #include "entities/Avatar.h"
 #include "entities/Cloud.h"
 #include "io/LoadSave.h"
+#include "world/Game.h"
 #include "world/Level.h"
 #include "world/Tile.h"
 

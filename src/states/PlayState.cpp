@@ -4,7 +4,6 @@
 #include "assets/GfxHelpers.h"
 #include "assets/Resources.h"
 #include "assets/Theme.h"
-#include "core/Game.h"
 #include "core/SPrintF.h"
 #include "entities/Avatar.h"
 #include "entities/PopUp.h"
@@ -14,6 +13,7 @@
 #include "states/GuiText.h"
 #include "states/HeadsUp.h"
 #include "states/PauseOverlay.h"
+#include "world/Game.h"
 #include "world/Level.h"
 
 namespace {

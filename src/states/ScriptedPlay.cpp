@@ -1,8 +1,8 @@
 #include "states/ScriptedPlay.h"
 
-#include "core/Game.h"
 #include "entities/Avatar.h"
 #include "input/SyntheticInput.h"
+#include "world/Game.h"
 
 ScriptedPlay::ScriptedPlay(const char* levelFile, const InputScript& keys)
     : session(levelFile), script(keys), outer(sCurrent) {

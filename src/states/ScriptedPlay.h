@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/AppState.h"
 #include "entities/Avatar.h"
 #include "input/InputScript.h"
+#include "states/AppState.h"
 #include "states/LevelSession.h"
 
 #include <functional>

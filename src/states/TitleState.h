@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/AppState.h"
+#include "states/AppState.h"
 #include "states/MenuFocus.h"
 #include "world/World.h"
 

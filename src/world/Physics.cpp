@@ -1,7 +1,7 @@
 #include "world/Physics.h"
 
-#include "core/Game.h"
 #include "world/Entity.h"
+#include "world/Game.h"
 #include "world/Level.h"
 #include "world/Tile.h"
 

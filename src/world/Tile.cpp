@@ -29,6 +29,7 @@ const Kind Kinds::TILE = {"tl", "tile", 50, TAGS,
 // clang-format on
 
 unsigned char Tile::sTypePresent[Tile::TYPES] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0};
+Tile::Painter Tile::sPainter = {nullptr, nullptr};
 
 bool Tile::present(int type) {
     return type >= 0 && type < TYPES && sTypePresent[type];
@@ -44,9 +45,11 @@ void Tile::restoreGroups() {
         setPresent(type, true);
 }
 
-Tile::Tile(int type, Level* level, int col, int row)
-    : sheet(loadSheet()), type(type), level(level), col(col), row(row) {
+Tile::Tile(int tileType, Level* tileLevel, int tileCol, int tileRow)
+    : type(tileType), level(tileLevel), col(tileCol), row(tileRow) {
     setPos(Vec(col * 20.0, row * 20.0));
+    if (sPainter.ready)
+        sPainter.ready();
 }
 
 const int* Tile::indices() {
@@ -86,7 +89,17 @@ void Tile::setup() {
     mask |= differs(col, row + 1) ? BOTTOM : 0;
 }
 
+void Tile::render() {
+    Entity* self = this;
+    renderRun(&self, &self + 1);
+}
+
 const void* Tile::runKey() {
     static const int tiles = 0;
     return &tiles;
+}
+
+void Tile::renderRun(Entity* const* first, Entity* const* last) {
+    if (sPainter.paintRun)
+        sPainter.paintRun(first, last);
 }

@@ -4,7 +4,6 @@
 #include "world/Entity.h"
 
 class Level;
-class Sheet;
 
 // A wall or floor cell. Its type is also its switch group: a tile is solid and drawn only
 // while its type is present; an absent group shows as a faint outline of its shape.
@@ -20,7 +19,15 @@ public:
 
     enum Side { LEFT = 1, RIGHT = 2, TOP = 4, BOTTOM = 8 };
 
-    Sheet* sheet;
+    // How tiles look is the drawing layer's business, and it sits above the world: it hands
+    // its painter over when it starts. A tile made after that readies the painter at once, so
+    // nothing is loaded in the middle of a frame; without a painter tiles draw nothing.
+    struct Painter {
+        void (*ready)();
+        void (*paintRun)(Entity* const* first, Entity* const* last);
+    };
+    static Painter sPainter;
+
     int type;
     Level* level;
     int mask = 0;  // the sides that border a different cell
@@ -32,8 +39,7 @@ public:
     const char* code() override { return Kinds::TILE.code; }
     const int* indices() override;
     int order(int index) override;
-    // Drawn by the tile painter, beside the drawing layer.
-    void render() override;
+    void render() override;  // a run of one
     const void* runKey() override;  // every tile: the run walks one sheet
     // The run's faces in one batch per type, then all of its edges in one fill: tiles never
     // overlap, so a tile's edges may wait until the faces after it are drawn.
@@ -45,7 +51,4 @@ public:
 
     bool differs(int col, int row);
     void setup();
-
-private:
-    static Sheet* loadSheet();  // the painter's sheet, ready before anything is drawn
 };

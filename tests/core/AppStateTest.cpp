@@ -1,4 +1,4 @@
-#include "core/AppState.h"
+#include "states/AppState.h"
 #include "support/FakeClock.h"
 
 #include <gtest/gtest.h>

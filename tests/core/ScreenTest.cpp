@@ -1,4 +1,4 @@
-#include "core/Screen.h"
+#include "states/Screen.h"
 
 #include <gtest/gtest.h>
 

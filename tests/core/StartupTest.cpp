@@ -1,5 +1,5 @@
 #include "core/Die.h"
-#include "core/Startup.h"
+#include "states/Startup.h"
 #include "support/ChildProcess.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
+#include "core/AtomicFile.h"
 #include "io/Kinds.h"
 #include "io/LevelRecord.h"
 #include "io/LevelText.h"
-#include "progress/AtomicFile.h"
 #include "support/Desktop.h"
 #include "support/GameProcess.h"
 

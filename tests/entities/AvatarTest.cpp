@@ -1,9 +1,9 @@
-#include "core/Game.h"
 #include "entities/Avatar.h"
 #include "entities/Bag.h"
 #include "progress/Config.h"
 #include "support/AllegroFixture.h"
 #include "support/Scenario.h"
+#include "world/Game.h"
 #include "world/Tile.h"
 
 namespace {

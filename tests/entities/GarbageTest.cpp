@@ -1,9 +1,9 @@
 #include "assets/Draw.h"
-#include "core/Game.h"
 #include "entities/Avatar.h"
 #include "entities/Garbage.h"
 #include "support/AllegroFixture.h"
 #include "support/Scenario.h"
+#include "world/Game.h"
 #include "world/World.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "core/AppState.h"
 #include "input/Controls.h"
 #include "input/Gamepad.h"
 #include "input/SyntheticInput.h"
+#include "states/AppState.h"
 #include "support/AllegroFixture.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "core/AppState.h"
+#include "core/AppStateBase.h"
 #include "input/Controls.h"
 #include "input/SyntheticInput.h"
 

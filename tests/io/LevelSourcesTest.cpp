@@ -1,6 +1,6 @@
+#include "core/AtomicFile.h"
 #include "io/Kinds.h"
 #include "io/LevelText.h"
-#include "progress/AtomicFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
+#include "core/AtomicFile.h"
 #include "io/LoadSave.h"
-#include "progress/AtomicFile.h"
 #include "support/AllegroFixture.h"
 #include "support/ChildProcess.h"
 #include "support/TestEntities.h"

@@ -1,8 +1,8 @@
-#include "core/Game.h"
 #include "progress/Config.h"
 #include "states/HeadsUp.h"
 #include "states/PlayState.h"
 #include "support/StateDriver.h"
+#include "world/Game.h"
 
 #include <cstdlib>
 #include <functional>

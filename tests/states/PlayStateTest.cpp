@@ -1,5 +1,4 @@
 #include "assets/Theme.h"
-#include "core/Game.h"
 #include "entities/Avatar.h"
 #include "entities/PopUp.h"
 #include "input/SyntheticInput.h"
@@ -7,6 +6,7 @@
 #include "states/GuiText.h"
 #include "states/PlayState.h"
 #include "support/StateDriver.h"
+#include "world/Game.h"
 
 #include <algorithm>
 #include <cstdio>

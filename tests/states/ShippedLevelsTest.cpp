@@ -1,9 +1,9 @@
-#include "core/Startup.h"
+#include "core/AtomicFile.h"
 #include "entities/Avatar.h"
 #include "input/InputScript.h"
-#include "progress/AtomicFile.h"
 #include "progress/Config.h"
 #include "states/ScriptedPlay.h"
+#include "states/Startup.h"
 #include "support/AllegroFixture.h"
 
 #include <allegro5/allegro.h>

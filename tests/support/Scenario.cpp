@@ -1,8 +1,8 @@
 #include "support/Scenario.h"
 
 #include "assets/Theme.h"
+#include "core/AtomicFile.h"
 #include "io/LevelText.h"
-#include "progress/AtomicFile.h"
 
 #include <gtest/gtest.h>
 

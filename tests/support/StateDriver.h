@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/AppState.h"
+#include "states/AppState.h"
 #include "support/AllegroFixture.h"
 
 #include <initializer_list>

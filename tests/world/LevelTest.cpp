@@ -1,6 +1,6 @@
-#include "core/Game.h"
 #include "support/AllegroFixture.h"
 #include "support/TestEntities.h"
+#include "world/Game.h"
 #include "world/Level.h"
 #include "world/Physics.h"
 #include "world/Tile.h"

@@ -1,6 +1,6 @@
 #include "Frames.h"
 
-#include "core/Screen.h"
+#include "states/Screen.h"
 
 #include <allegro5/allegro_image.h>
 

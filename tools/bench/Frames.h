@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/AppState.h"
+#include "core/AppStateBase.h"
 
 #include <string>
 

@@ -3,10 +3,10 @@
 #include "Phases.h"
 
 #include "core/SPrintF.h"
-#include "core/Startup.h"
 #include "music/a5play.h"
 #include "states/PlayState.h"
 #include "states/ScriptedPlay.h"
+#include "states/Startup.h"
 
 namespace {
 

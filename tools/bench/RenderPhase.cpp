@@ -4,9 +4,9 @@
 #include "WorstCase.h"
 
 #include "core/SPrintF.h"
-#include "core/Startup.h"
 #include "music/a5play.h"
 #include "states/ScriptedPlay.h"
+#include "states/Startup.h"
 
 #include <allegro5/allegro_opengl.h>
 

@@ -2,8 +2,8 @@
 #include "Phases.h"
 
 #include "core/SPrintF.h"
-#include "core/Startup.h"
 #include "music/a5play.h"
+#include "states/Startup.h"
 #include "states/TitleState.h"
 
 #include <vector>

@@ -3,8 +3,8 @@
 #include "WorstCase.h"
 
 #include "core/SPrintF.h"
-#include "core/Startup.h"
 #include "states/ScriptedPlay.h"
+#include "states/Startup.h"
 
 #include <vector>
 

@@ -4,7 +4,7 @@
 
 #include "assets/Draw.h"
 #include "assets/Resources.h"
-#include "core/Startup.h"
+#include "states/Startup.h"
 
 #include <cstdio>
 

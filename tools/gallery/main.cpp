@@ -5,7 +5,7 @@
 // draws one level file. Runs in the run folder, where media/ and levels/ are.
 #include "assets/Draw.h"
 #include "assets/Resources.h"
-#include "core/Startup.h"
+#include "states/Startup.h"
 #include "core/SPrintF.h"
 #include "states/PlayState.h"
 #include "states/ScriptedPlay.h"

@@ -1,9 +1,9 @@
 // Turns level sources into level files and back:
 //   lvtool compile LEVEL.txt LEVEL.lv
 //   lvtool decompile LEVEL.lv LEVEL.txt
+#include "core/AtomicFile.h"
 #include "io/LevelRecord.h"
 #include "io/LevelText.h"
-#include "progress/AtomicFile.h"
 
 #include <cstdio>
 #include <string>

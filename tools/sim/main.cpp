@@ -1,10 +1,10 @@
 // sorrelmoor-sim LEVEL.lv SCRIPT [--trace]
 // Steps the level at 0.017 s with the script's keys and no display or sound, then prints
 // how the attempt ended; --trace prints the avatar and everything it can carry every step.
-#include "core/Startup.h"
 #include "entities/Avatar.h"
 #include "entities/Carryable.h"
 #include "states/ScriptedPlay.h"
+#include "states/Startup.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "progress/AtomicFile.h"
+#include "core/AtomicFile.h"
 
 #include <cstdio>
 

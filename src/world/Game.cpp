@@ -1,4 +1,4 @@
-#include "core/Game.h"
+#include "world/Game.h"
 
 #include "world/Level.h"
 

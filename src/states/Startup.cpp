@@ -1,13 +1,13 @@
-#include "core/Startup.h"
+#include "states/Startup.h"
 
 #include "assets/Draw.h"
 #include "assets/Theme.h"
 #include "core/Die.h"
 #include "core/SPrintF.h"
-#include "core/Screen.h"
 #include "input/Gamepad.h"
 #include "music/a5play.h"
 #include "progress/Config.h"
+#include "states/Screen.h"
 
 #include <allegro5/allegro_acodec.h>
 #include <allegro5/allegro_audio.h>

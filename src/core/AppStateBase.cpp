@@ -1,3 +1,3 @@
-#include "core/AppState.h"
+#include "core/AppStateBase.h"
 
 AppStateBase* AppStateBase::sCurrent = nullptr;

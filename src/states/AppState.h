@@ -1,25 +1,12 @@
 #pragma once
 
+#include "core/AppStateBase.h"
 #include "core/DeltaTime.h"
-#include "core/Screen.h"
 #include "input/Gamepad.h"
 #include "input/Switch.h"
+#include "states/Screen.h"
 
 #include <allegro5/allegro.h>
-
-// The root of every screen. sCurrent names the innermost state whose loop is running;
-// input switches sample its snapshots.
-class AppStateBase {
-public:
-    static AppStateBase* sCurrent;
-
-    virtual void handleEvents() = 0;
-    virtual void update(double dt) = 0;
-    virtual void render(ALLEGRO_DISPLAY* display) = 0;
-    virtual ALLEGRO_KEYBOARD_STATE* keyState() = 0;
-    virtual ALLEGRO_MOUSE_STATE* mouseState() = 0;
-    virtual ~AppStateBase() = default;
-};
 
 // A screen run modally by its own loop; it may run another state from inside update and
 // receives that state's result when it finishes.

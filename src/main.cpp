@@ -1,8 +1,8 @@
-#include "core/AppState.h"
-#include "core/Startup.h"
 #include "music/a5play.h"
 #include "progress/Config.h"
+#include "states/AppState.h"
 #include "states/EditorState.h"
+#include "states/Startup.h"
 #include "states/TitleState.h"
 
 int main(int argc, char** argv) {
