@@ -1,4 +1,4 @@
-#include "core/Game.h"
+#include "world/Game.h"
 #include "entities/Avatar.h"
 #include "entities/Container.h"
 #include "input/InputScript.h"
