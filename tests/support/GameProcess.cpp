@@ -1,7 +1,7 @@
 #include "support/GameProcess.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <allegro5/allegro_image.h>
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -10,102 +10,71 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <thread>
+
+#include "support/Files.h"
 
 namespace {
 
 const std::string RUN_DIR = SORRELMOOR_RUN_DIR;
+const std::string SHOTS = RUN_DIR + "/../screenshots";
 
-void sleepMs(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+bool before(std::chrono::steady_clock::time_point deadline) {
+    return std::chrono::steady_clock::now() < deadline;
 }
 
-long windowPid(Display* x, Window w) {
-    Atom pidAtom = XInternAtom(x, "_NET_WM_PID", True);
-    if (pidAtom == None)
-        return -1;
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    long pid = -1;
-    if (XGetWindowProperty(x, w, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after, &data) ==
-            Success &&
-        data && count == 1)
-        pid = static_cast<long>(*reinterpret_cast<unsigned long*>(data));
-    if (data)
-        XFree(data);
-    return pid;
-}
-
-Window findWindow(Display* x, Window root, int pid) {
-    Window parent, *children = nullptr;
-    unsigned int count = 0;
-    Window found = 0;
-    if (!XQueryTree(x, root, &root, &parent, &children, &count))
-        return 0;
-    for (unsigned int i = 0; i < count && !found; ++i)
-        found = windowPid(x, children[i]) == pid ? children[i] : findWindow(x, children[i], pid);
-    if (children)
-        XFree(children);
-    return found;
-}
-
-void askToClose(Display* x, Window window) {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(x, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(x, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(x, window, False, NoEventMask, &event);
-    XFlush(x);
+std::chrono::steady_clock::time_point after(double seconds) {
+    return std::chrono::steady_clock::now() +
+           std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(seconds));
 }
 
 } // namespace
 
+// The test itself opens no X connection: screenshots are read into memory bitmaps.
 GameProcess::GameProcess() {
+    unsetenv("DISPLAY");
+    al_init();
+    al_init_image_addon();
     char pattern[] = "/tmp/sorrelmoor-game-XXXXXX";
     scratch = mkdtemp(pattern);
-    symlink((RUN_DIR + "/media").c_str(), (scratch + "/media").c_str());
-    // A copy, so that what the game writes into levels/ (the editor's files) stays here.
-    std::system(("cp -r '" + RUN_DIR + "/levels' '" + scratch + "/levels'").c_str());
+    std::system(("ln -s '" + RUN_DIR + "/media' '" + scratch + "/media' && cp -r '" + RUN_DIR + "/levels' '" +
+                 scratch + "/' && mkdir -p '" + SHOTS + "'").c_str());
 }
 
 GameProcess::~GameProcess() {
     wait(0);
+    if (shot)
+        al_destroy_bitmap(shot);
     std::system(("rm -rf '" + scratch + "'").c_str());
 }
 
-void GameProcess::start(const std::vector<std::string>& arguments, const std::vector<std::string>& environment) {
+// The screen is the game's alone: headless-run starts it, and the game says where it is.
+void GameProcess::start(const std::vector<std::string>& arguments, const std::string& screen,
+                        const std::vector<std::string>& environment) {
     std::fflush(stdout);
     child = fork();
     if (child != 0)
         return;
+    setpgid(0, 0);  // one group, so that a kill ends the screen with the game
     if (chdir(scratch.c_str()) != 0)
         _exit(127);
     std::freopen("stdout.txt", "w", stdout);
     // The graphics driver keeps some memory until the process ends, which a sanitizer build's
     // leak check would report as the game's; the game's own code is leak-checked elsewhere.
     setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
-    for (const std::string& entry : environment) {
-        size_t eq = entry.find('=');
-        std::string name = entry.substr(0, eq), value = entry.substr(eq + 1);
-        if (value.empty())
-            unsetenv(name.c_str());
-        else
-            setenv(name.c_str(), value.c_str(), 1);
-    }
-    std::string program = RUN_DIR + "/sorrelmoor";
-    std::vector<char*> argv{program.data()};
-    std::vector<std::string> copies = arguments;
-    for (std::string& a : copies)
-        argv.push_back(a.data());
+    setenv("HEADLESS_SCREEN", (screen + "x24").c_str(), 1);
+    std::vector<std::string> command = {"env", "-u", "DISPLAY"};
+    if (!screen.empty())
+        command = {SORRELMOOR_SOURCE_DIR "/tools/headless-run", "sh", "-c", "echo $DISPLAY >display; exec env \"$@\"",
+                   "sh"};
+    command.insert(command.end(), environment.begin(), environment.end());
+    command.push_back(RUN_DIR + "/sorrelmoor");
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : command)
+        argv.push_back(word.data());
     argv.push_back(nullptr);
-    execv(program.c_str(), argv.data());
+    execvp(argv[0], argv.data());
     _exit(127);
 }
 
@@ -119,51 +88,114 @@ bool GameProcess::running() {
 }
 
 int GameProcess::wait(double seconds) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (running()) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            kill(child, SIGKILL);
+    for (auto deadline = after(seconds); running(); pause(0.02))
+        if (!before(deadline)) {
+            kill(-child, SIGKILL);
             waitpid(child, nullptr, 0);
             child = -1;
             return -1;
         }
-        sleepMs(20);
-    }
     return exitStatus;
 }
 
 std::string GameProcess::output() const {
-    std::ifstream in(scratch + "/stdout.txt");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return fileText(scratch + "/stdout.txt");
 }
 
-unsigned long GameProcess::window(double seconds) {
-    Display* x = XOpenDisplay(nullptr);
-    if (!x)
-        return 0;
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    Window found = 0;
-    while (!found && running() && std::chrono::steady_clock::now() < deadline) {
-        found = findWindow(x, DefaultRootWindow(x), child);
-        if (!found)
-            sleepMs(100);
+std::string GameProcess::onScreen(const std::string& command) const {
+    std::string printed;
+    if (FILE* out = popen(("DISPLAY=" + display + " timeout 20 " + command + " 2>/dev/null").c_str(), "r")) {
+        char buffer[256];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, out)) > 0;)
+            printed.append(buffer, n);
+        pclose(out);
     }
-    XCloseDisplay(x);
-    return found;
+    return printed;
 }
 
-int closeGameWindow(GameProcess& game, double seconds) {
-    Display* x = XOpenDisplay(nullptr);
-    if (!x)
-        return game.wait(0);
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (game.running() && std::chrono::steady_clock::now() < deadline) {
-        if (Window window = findWindow(x, DefaultRootWindow(x), game.pid()))
-            askToClose(x, window);
-        sleepMs(500);
+bool GameProcess::open(double seconds) {
+    for (auto deadline = after(seconds); window.empty() && running() && before(deadline); pause(0.1)) {
+        display = fileText(scratch + "/display");
+        display = display.substr(0, display.find('\n'));
+        if (!display.empty())
+            window = onScreen("xdotool search --sync --onlyvisible --name .");
+        window = window.substr(0, window.find('\n'));
     }
-    XCloseDisplay(x);
-    return game.wait(0);
+    // Without a window manager, keys go to the window under the pointer.
+    moveTo(400, 300);
+    onScreen("xdotool windowfocus " + window);
+    return !window.empty();
+}
+
+// Each request from a child of its own: the screen ends with the game, and Xlib ends a process
+// whose connection breaks.
+int GameProcess::close(double seconds) {
+    for (auto deadline = after(seconds); !window.empty() && running() && before(deadline); pause(0.5)) {
+        pid_t sender = fork();
+        if (sender == 0) {
+            if (Display* x = XOpenDisplay(display.c_str())) {
+                XEvent event{};
+                event.xclient.type = ClientMessage;
+                event.xclient.window = std::stoul(window);
+                event.xclient.message_type = XInternAtom(x, "WM_PROTOCOLS", False);
+                event.xclient.format = 32;
+                event.xclient.data.l[0] = static_cast<long>(XInternAtom(x, "WM_DELETE_WINDOW", False));
+                XSendEvent(x, event.xclient.window, False, NoEventMask, &event);
+                XCloseDisplay(x);
+            }
+            _exit(0);
+        }
+        waitpid(sender, nullptr, 0);
+    }
+    return wait(0);
+}
+
+void GameProcess::moveTo(int x, int y) {
+    onScreen("xdotool mousemove --window " + window + " " + std::to_string(x) + " " + std::to_string(y));
+}
+
+void GameProcess::clickAt(int x, int y) {
+    moveTo(x, y);
+    pause(0.1);
+    button(true);
+    pause(0.1);
+    button(false);
+    pause(0.1);
+}
+
+void GameProcess::button(bool down) {
+    onScreen(down ? "xdotool mousedown 1" : "xdotool mouseup 1");
+}
+
+void GameProcess::key(const std::string& name) {
+    hold(name, 0.1);
+    pause(0.1);
+}
+
+void GameProcess::hold(const std::string& name, double seconds) {
+    onScreen("xdotool keydown " + name);
+    pause(seconds);
+    onScreen("xdotool keyup " + name);
+}
+
+void GameProcess::pause(double seconds) {
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+bool GameProcess::shoot(const std::string& name, int width, int height) {
+    std::string path = SHOTS + "/" + name + ".png";
+    std::remove(path.c_str());
+    onScreen("import -window " + window + " '" + path + "'");
+    if (shot)
+        al_destroy_bitmap(shot);
+    al_set_new_bitmap_flags(ALLEGRO_MEMORY_BITMAP);
+    shot = al_load_bitmap(path.c_str());
+    return shot && al_get_bitmap_width(shot) == width && al_get_bitmap_height(shot) == height;
+}
+
+GameProcess::Colour GameProcess::at(int x, int y) const {
+    unsigned char r = 0, g = 0, b = 0;
+    if (shot)
+        al_unmap_rgb(al_get_pixel(shot, x, y), &r, &g, &b);
+    return {r, g, b};
 }
