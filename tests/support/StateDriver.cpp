@@ -35,13 +35,24 @@ void StateTest::TearDown() {
     AllegroTest::TearDown();
 }
 
-void StateTest::frame(AppState<int>& state, std::initializer_list<int> keys, double dt) {
-    SyntheticInput::clear(state.keyboard);
+void StateTest::frame(AppState<int>& state, std::initializer_list<int> keys, double dt, AppState<int>* current) {
+    AppState<int>& running = current ? *current : state;
+    SyntheticInput::clear(running.keyboard);
     for (int key : keys)
-        SyntheticInput::setKey(state.keyboard, key, true);
-    AppStateBase::sCurrent = &state;
+        SyntheticInput::setKey(running.keyboard, key, true);
+    AppStateBase::sCurrent = &running;
     Switch::updatePrimaries();
     state.update(dt);
+}
+
+void StateTest::mouse(AppState<int>& state, int x, int y, bool left, bool right, int wheel) {
+    SyntheticInput::clear(state.mouse);
+    state.mouse.x = x;
+    state.mouse.y = y;
+    state.mouse.z = wheel;
+    SyntheticInput::setButton(state.mouse, 1, left);
+    SyntheticInput::setButton(state.mouse, 2, right);
+    frame(state);
 }
 
 std::string StateTest::levelFile(const std::vector<std::string>& rows, const std::string& objects) {
