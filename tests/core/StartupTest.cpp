@@ -11,39 +11,31 @@
 
 namespace {
 
-bool firstIs(std::vector<std::string> args, const char* option) {
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    return Startup::firstArgumentIs(static_cast<int>(argv.size()), argv.data(), option);
-}
-
 TEST(Startup, OptionsAreComparedWholeAndOnlyInFirstPlace) {
-    EXPECT_TRUE(firstIs({"sorrelmoor", "-fs"}, "-fs"));
-    EXPECT_FALSE(firstIs({"sorrelmoor", "-fsx"}, "-fs"));
-    EXPECT_FALSE(firstIs({"sorrelmoor", "-FS"}, "-fs"));
-    EXPECT_FALSE(firstIs({"sorrelmoor", "-f"}, "-fs"));
-    EXPECT_FALSE(firstIs({"sorrelmoor", "x", "-fs"}, "-fs"));
-    EXPECT_FALSE(firstIs({"sorrelmoor"}, "-fs"));
-    EXPECT_FALSE(firstIs({"sorrelmoor", "-fs", "-editor"}, "-editor"));
-    EXPECT_TRUE(firstIs({"sorrelmoor", "-editor", "-fs"}, "-editor"));
-    EXPECT_FALSE(firstIs({"sorrelmoor", "-editor", "-fs"}, "-fs"));
+    struct {
+        std::vector<std::string> args;
+        const char* option;
+        bool given;
+    } rows[] = {{{"-fs"}, "-fs", true},           {{"-fsx"}, "-fs", false},          {{"-FS"}, "-fs", false},
+                {{"-f"}, "-fs", false},           {{"x", "-fs"}, "-fs", false},      {{}, "-fs", false},
+                {{"-editor", "-fs"}, "-editor", true}, {{"-editor", "-fs"}, "-fs", false}};
+    for (auto& row : rows) {
+        std::vector<char*> argv = {const_cast<char*>("sorrelmoor")};
+        for (std::string& a : row.args)
+            argv.push_back(a.data());
+        EXPECT_EQ(Startup::firstArgumentIs(static_cast<int>(argv.size()), argv.data(), row.option), row.given)
+            << row.option << " of " << argv.size() - 1;
+    }
 }
 
 TEST(Startup, LevelsAreCountedUpToTheFirstGap) {
     char pattern[] = "/tmp/sorrelmoor-levels-XXXXXX";
     std::string folder = mkdtemp(pattern);
-    std::string names = folder + "/%d.lv";
-    EXPECT_EQ(Startup::countLevels(names.c_str()), 0);
-    for (int n : {1, 2, 4}) {
-        std::FILE* f = std::fopen((folder + "/" + std::to_string(n) + ".lv").c_str(), "w");
-        ASSERT_NE(f, nullptr);
-        std::fclose(f);
-    }
-    EXPECT_EQ(Startup::countLevels(names.c_str()), 2);
+    EXPECT_EQ(Startup::countLevels((folder + "/%d.lv").c_str()), 0);
     for (int n : {1, 2, 4})
-        std::remove((folder + "/" + std::to_string(n) + ".lv").c_str());
-    rmdir(folder.c_str());
+        std::fclose(std::fopen((folder + "/" + std::to_string(n) + ".lv").c_str(), "w"));
+    EXPECT_EQ(Startup::countLevels((folder + "/%d.lv").c_str()), 2);
+    std::system(("rm -rf '" + folder + "'").c_str());
 }
 
 TEST(Startup, DiePrintsBothLinesAndExitsWithOne) {
