@@ -4,6 +4,8 @@
 #include "states/TitleState.h"
 #include "support/StateDriver.h"
 
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -41,40 +43,34 @@ struct MenuFocusTest : StateTest {
     }
 };
 
+// Each move is "FROM KEY TO", with the buttons named by their labels and the keys by their initial.
 TEST_F(MenuFocusTest, ArrowsGoAlongRowsAndAcrossToTheNearestOpenButtonThatWay) {
-    struct Move {
-        const char* from;
-        int key;
-        const char* to;
-    };
     struct Row {
         const char* name;
         int opened, completed;
-        std::vector<Move> moves;
+        const char* moves;
     } rows[] = {
-        {"every level open", 14, 0, {{"1", LEFT, "1"},     {"1", UP, "1"},       {"1", RIGHT, "2"},    {"1", DOWN, "6"},
-                                     {"7", UP, "2"},       {"5", RIGHT, "Sky"},  {"10", RIGHT, "Yes"}, {"14", RIGHT, "Yes"},
-                                     {"14", DOWN, "Quit"}, {"11", DOWN, "Quit"}, {"Sky", LEFT, "5"},   {"Sky", UP, "Sky"},
-                                     {"Sky", DOWN, "Yes"}, {"Yes", LEFT, "10"},  {"Yes", DOWN, "Quit"}, {"Quit", UP, "Yes"},
-                                     {"Quit", LEFT, "14"}, {"Quit", DOWN, "Quit"}}},
-        {"three levels open", 3, 0, {{"3", RIGHT, "Sky"}, {"1", DOWN, "Quit"}, {"Sky", LEFT, "3"}, {"Yes", LEFT, "Quit"},
-                                     {"Quit", UP, "Yes"}, {"Quit", LEFT, "3"}}},
-        {"the victory offered", 14, 14, {{"14", RIGHT, "??"}, {"??", RIGHT, "Yes"}, {"10", DOWN, "??"},
-                                         {"??", DOWN, "Quit"}, {"??", UP, "10"}, {"Yes", LEFT, "10"},
-                                         {"Quit", UP, "??"}}},
+        {"every level open", 14, 0,
+         "1 L 1, 1 U 1, 1 R 2, 1 D 6, 7 U 2, 5 R Sky, 10 R Yes, 14 R Yes, 14 D Quit, 11 D Quit, Sky L 5, Sky U Sky, "
+         "Sky D Yes, Yes L 10, Yes D Quit, Quit U Yes, Quit L 14, Quit D Quit"},
+        {"three levels open", 3, 0, "3 R Sky, 1 D Quit, Sky L 3, Yes L Quit, Quit U Yes, Quit L 3"},
+        {"the victory offered", 14, 14, "14 R ??, ?? R Yes, 10 D ??, ?? D Quit, ?? U 10, Yes L 10, Quit U ??"},
     };
+    std::map<std::string, int> keys = {{"U", UP}, {"D", DOWN}, {"L", LEFT}, {"R", RIGHT}};
     for (const Row& row : rows) {
         progress(row.opened, row.completed);
         TitleState title;
         frame(title);  // the level buttons learn whether their levels are open
-        for (const Move& move : row.moves) {
+        std::istringstream moves(row.moves);
+        for (std::string from, key, to; moves >> from >> key >> to;) {
+            to = to.substr(0, to.find(','));
             for (GuiButton* button : buttons(title))
-                if (button->label == move.from)
+                if (button->label == from)
                     title.focus.start(button);
-            ASSERT_EQ(focused(title), move.from) << row.name;
+            ASSERT_EQ(focused(title), from) << row.name;
             frame(title);
-            frame(title, {move.key});
-            EXPECT_EQ(focused(title), move.to) << row.name << ": from " << move.from << " by key " << move.key;
+            frame(title, {keys.at(key)});
+            EXPECT_EQ(focused(title), to) << row.name << ": " << from << " " << key;
         }
     }
 }
