@@ -178,7 +178,8 @@ TEST_F(PlayStateTest, WhilePausedNoTimePassesAndNothingMoves) {
     Theme::current = chosen;
 }
 
-TEST_F(PlayStateTest, PAndALostFocusPauseOnlyALevelThatRunsUndecided) {
+// H, kept from level to level, is heard in a numbered level whether decided or not.
+TEST_F(PlayStateTest, PAndALostFocusPauseOnlyALevelThatRunsUndecidedAndHOnlyANumberedOne) {
     struct Row {
         const char* name;
         bool running, decided, pauses;
@@ -189,15 +190,17 @@ TEST_F(PlayStateTest, PAndALostFocusPauseOnlyALevelThatRunsUndecided) {
     ALLEGRO_EVENT focusLost{};
     focusLost.type = ALLEGRO_EVENT_DISPLAY_SWITCH_OUT;
     for (const Row& row : rows)
-        for (bool byKey : {true, false}) {
+        for (int input : {int(ALLEGRO_KEY_P), int(ALLEGRO_KEY_H), 0}) {  // 0: the focus lost
             PlayState play(row.running ? 0 : PlayState::TITLE_OR_TEST, (row.decided ? completing() : level()).c_str());
+            PlayState::sHeadsUpShown = true;
             AppState<int>* current = row.running ? nullptr : &title;
             frame(play, {}, 0.017, current);
-            if (byKey)
-                frame(play, {ALLEGRO_KEY_P}, 0.017, current);
+            if (input)
+                frame(play, {input}, 0.017, current);
             else
                 play.handleEvent(&focusLost);
-            EXPECT_EQ(play.paused, row.pauses) << row.name << (byKey ? ", P" : ", focus lost");
+            EXPECT_EQ(play.paused, row.pauses && input != ALLEGRO_KEY_H) << row.name << ", " << input;
+            EXPECT_EQ(PlayState::sHeadsUpShown, !row.running || input != ALLEGRO_KEY_H) << row.name << ", " << input;
         }
     PlayState play(0, level().c_str());
     frame(play, {ALLEGRO_KEY_P});
@@ -216,24 +219,6 @@ TEST_F(PlayStateTest, ThePauseDimsTheFrameAndSaysSo) {
     expectPixel(canvas, 700, 400, playing.r * 105, playing.g * 105, playing.b * 105, 2);
     EXPECT_GT(count(canvas, 370, 270, 430, 300, [](int r, int g, int b) { return r > 240 && g > 240 && b < 20; }),
               10);  // "Paused" in yellow
-}
-
-TEST_F(PlayStateTest, TheHeadsUpChoiceOutlivesTheLevelAndIsOnlyMadeInANumberedOne) {
-    std::string still = level();
-    {
-        PlayState play(0, still.c_str());
-        frame(play, {ALLEGRO_KEY_H});
-    }
-    EXPECT_FALSE(PlayState::sHeadsUpShown);
-    AppState<int> title;
-    PlayState background(PlayState::TITLE_OR_TEST, still.c_str());
-    frame(background, {}, 0.017, &title);
-    frame(background, {ALLEGRO_KEY_H}, 0.017, &title);
-    EXPECT_FALSE(PlayState::sHeadsUpShown);
-    PlayState next(1, still.c_str());
-    frame(next);
-    frame(next, {ALLEGRO_KEY_H});
-    EXPECT_TRUE(PlayState::sHeadsUpShown);
 }
 
 TEST_F(PlayStateTest, TheZoomReachesFourOnItsHundredAndTwelfthUpdateTowardsTheAvatar) {
