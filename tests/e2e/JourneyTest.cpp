@@ -11,24 +11,12 @@ namespace {
 
 using Colour = GameProcess::Colour;
 
-bool dark(Colour c) {
-    return c.r < 60 && c.g < 60 && c.b < 60;
-}
-bool light(Colour c) {
-    return c.r > 100 && c.g > 150 && c.b > 200;
-}
-bool notSky(Colour c) {
-    return !(c.b > 200 && c.b >= c.g && c.b >= c.r);
-}
-bool black(Colour c) {
-    return c.r == 0 && c.g == 0 && c.b == 0;
-}
-bool paper(Colour c) {  // the editor's background
-    return c.r == 120 && c.g == 180 && c.b == 255;
-}
-bool gridLine(Colour c) {
-    return c.r == 60 && c.g == 100 && c.b == 255;
-}
+const auto dark = [](Colour c) { return c.r < 60 && c.g < 60 && c.b < 60; };
+const auto light = [](Colour c) { return c.r > 100 && c.g > 150 && c.b > 200; };
+const auto notSky = [](Colour c) { return !(c.b > 200 && c.b >= c.g && c.b >= c.r); };
+const auto black = [](Colour c) { return c.r == 0 && c.g == 0 && c.b == 0; };
+const auto paper = [](Colour c) { return c.r == 120 && c.g == 180 && c.b == 255; };  // the editor's background
+const auto gridLine = [](Colour c) { return c.r == 60 && c.g == 100 && c.b == 255; };
 
 // The title's logo, its dark outline, in the picture's coordinates mapped to the window.
 bool logoShown(const GameProcess& game, float left = 0, float top = 0, float scale = 1) {
@@ -63,8 +51,7 @@ TEST(Journey, TheTitleByKeysThenAPausedWalkAndACompletionSavedWhenTheWindowIsClo
     ASSERT_TRUE(game.open(15)) << game.output();
     game.moveTo(790, 10);  // out of the menu's way: the focus is the keys' alone
     game.pause(1.5);
-    ASSERT_TRUE(game.shoot("title"));
-    ASSERT_TRUE(game.shoot("title-focused"));
+    ASSERT_TRUE(game.shoot("title") && game.shoot("title-focused"));
     EXPECT_TRUE(logoShown(game));
     EXPECT_GT(game.count(0, 150, 800, 280, light, 10), 250);  // the sky behind the menu
     game.key("Left");  // from level 1, the first unfinished level, there is nothing further left

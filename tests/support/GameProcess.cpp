@@ -19,13 +19,8 @@ namespace {
 const std::string RUN_DIR = SORRELMOOR_RUN_DIR;
 const std::string SHOTS = RUN_DIR + "/../screenshots";
 
-bool before(std::chrono::steady_clock::time_point deadline) {
-    return std::chrono::steady_clock::now() < deadline;
-}
-
-std::chrono::steady_clock::time_point after(double seconds) {
-    return std::chrono::steady_clock::now() +
-           std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(seconds));
+double now() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 } // namespace
@@ -88,8 +83,8 @@ bool GameProcess::running() {
 }
 
 int GameProcess::wait(double seconds) {
-    for (auto deadline = after(seconds); running(); pause(0.02))
-        if (!before(deadline)) {
+    for (double end = now() + seconds; running(); pause(0.02))
+        if (now() >= end) {
             kill(-child, SIGKILL);
             waitpid(child, nullptr, 0);
             child = -1;
@@ -114,7 +109,7 @@ std::string GameProcess::onScreen(const std::string& command) const {
 }
 
 bool GameProcess::open(double seconds) {
-    for (auto deadline = after(seconds); window.empty() && running() && before(deadline); pause(0.1)) {
+    for (double end = now() + seconds; window.empty() && running() && now() < end; pause(0.1)) {
         display = fileText(scratch + "/display");
         display = display.substr(0, display.find('\n'));
         if (!display.empty())
@@ -130,7 +125,7 @@ bool GameProcess::open(double seconds) {
 // Each request from a child of its own: the screen ends with the game, and Xlib ends a process
 // whose connection breaks.
 int GameProcess::close(double seconds) {
-    for (auto deadline = after(seconds); !window.empty() && running() && before(deadline); pause(0.5)) {
+    for (double end = now() + seconds; !window.empty() && running() && now() < end; pause(0.5)) {
         pid_t sender = fork();
         if (sender == 0) {
             if (Display* x = XOpenDisplay(display.c_str())) {
