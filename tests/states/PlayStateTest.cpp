@@ -87,6 +87,8 @@ TEST_F(PlayStateTest, ACompletionIsSummarisedOnceAndRecordedOnlyForANumberedLeve
         EXPECT_EQ(line(play, 0) + line(play, 2) + line(play, 3),
                   "You have completed the level!|Loose garbage collected:|0%Elapsed time:|0.02s");
         EXPECT_EQ(line(play, 4), std::string("Target time:|") + row.target) << row.name;
+        EXPECT_EQ(line(play, 5) + line(play, 6) + line(play, 7) + line(play, 8),
+                  "Jumps performed:|0Double jumps:|0Pixels traversed:|0Throws:|0");
         EXPECT_EQ(line(play, 10), row.golden ? "You have gathered all the loose garbage! A golden crown for you!| "
                                              : "Try to get all the loose garbage on a level to earn a golden crown.|");
         EXPECT_EQ(line(play, 11), row.silver
