@@ -1,9 +1,7 @@
 #include "assets/Sheet.h"
 #include "progress/Config.h"
 #include "states/GuiButton.h"
-#include "states/GuiText.h"
 #include "states/LevelButton.h"
-#include "states/MenuFocus.h"
 #include "support/StateDriver.h"
 
 namespace {
@@ -12,70 +10,44 @@ namespace {
 struct GuiTest : StateTest {
     AppState<int> screen;
     ALLEGRO_BITMAP* canvas = nullptr;
-    void SetUp() override {
-        StateTest::SetUp();
-        canvas = target(800, 600, al_map_rgb(0, 0, 0));
-    }
     void drawAfterMouseAt(GuiButton& button, int x, int y, bool down = false) {
         mouse(screen, x, y, down);
         button.update(0.017);
-        al_clear_to_color(al_map_rgb(0, 0, 0));
+        canvas = target(800, 600, al_map_rgb(0, 0, 0));
         button.render();
-    }
-    int drawnIn(int x1, int y1, int x2, int y2) {
-        return count(canvas, x1, y1, x2, y2, [](int r, int g, int b) { return r + g + b > 0; });
     }
 };
 
-TEST_F(GuiTest, AButtonHoldsTheMouseOnItsLeftAndTopEdgesButNotItsRightOrBottom) {
+// The box is drawn at full strength hovered, three quarters plain and a quarter disabled.
+TEST_F(GuiTest, AButtonHoldsTheMouseOnItsLeftAndTopEdgesButNotItsRightOrBottomAndClicksOncePerPress) {
+    const auto HOVERED = GuiButton::HOVERED, NORMAL = GuiButton::NORMAL, DISABLED = GuiButton::DISABLED;
     GuiButton button(Rect(100, 100, 200, 150), "Go", true);
     struct {
-        int x, y;
+        int x, y, down, enabled;
         GuiButton::State state;
-    } cases[] = {{100, 100, GuiButton::HOVERED}, {199, 149, GuiButton::HOVERED}, {200, 120, GuiButton::NORMAL},
-                 {150, 150, GuiButton::NORMAL},  {99, 120, GuiButton::NORMAL},   {150, 99, GuiButton::NORMAL}};
-    for (const auto& c : cases) {
-        drawAfterMouseAt(button, c.x, c.y);
-        EXPECT_EQ(button.state, c.state) << c.x << "," << c.y;
-        int fill = c.state == GuiButton::HOVERED ? 255 : 192;
-        expectPixel(canvas, 150, 140, 48 * fill / 255, 48 * fill / 255, 64 * fill / 255);
+        int clicked, fill;
+    } steps[] = {{100, 100, 0, 1, HOVERED, 0, 255}, {199, 149, 0, 1, HOVERED, 0, 255},
+                 {200, 120, 0, 1, NORMAL, 0, 192},  {150, 150, 0, 1, NORMAL, 0, 192},
+                 {99, 120, 0, 1, NORMAL, 0, 192},   {150, 99, 0, 1, NORMAL, 0, 192},
+                 {120, 120, 1, 1, HOVERED, 1, 255}, {120, 120, 1, 1, HOVERED, 0, 255},  // held: one click
+                 {300, 120, 0, 1, NORMAL, 0, 192},  {300, 120, 1, 1, NORMAL, 0, 192},   // pressed outside
+                 {120, 120, 0, 0, DISABLED, 0, 64}, {120, 120, 1, 0, DISABLED, 0, 64}};
+    for (const auto& step : steps) {
+        button.enabled = step.enabled == 1;
+        drawAfterMouseAt(button, step.x, step.y, step.down);
+        EXPECT_EQ(button.state, step.state) << step.x << "," << step.y;
+        EXPECT_EQ(button.takeClick(), step.clicked == 1) << step.x << "," << step.y << ", " << step.down;
+        expectPixel(canvas, 150, 140, 48 * step.fill / 255, 48 * step.fill / 255, 64 * step.fill / 255);
     }
-    EXPECT_FALSE(button.clicked);
-    drawAfterMouseAt(button, 120, 120, true);
-    drawAfterMouseAt(button, 120, 120, true);  // still held: no second click
-    EXPECT_TRUE(button.takeClick());
-    EXPECT_FALSE(button.takeClick());
-    drawAfterMouseAt(button, 300, 120);
-    drawAfterMouseAt(button, 300, 120, true);  // pressed outside
-    EXPECT_FALSE(button.clicked);
-    button.enabled = false;
-    drawAfterMouseAt(button, 120, 120);
-    drawAfterMouseAt(button, 120, 120, true);
-    EXPECT_EQ(button.state, GuiButton::DISABLED);
-    EXPECT_FALSE(button.clicked);
-    expectPixel(canvas, 150, 140, 48 * 64 / 255, 48 * 64 / 255, 64 * 64 / 255);  // a faint box
 }
 
-TEST_F(GuiTest, ABlinkingLabelHidesForTwoTenthsInEverySeven) {
-    GuiText text(Vec(100, 10), "Blink", true);
-    for (double clock : {0.0, 0.45, 0.55, 0.65, 0.75, 1.15}) {
-        text.clock = clock;
-        al_clear_to_color(al_map_rgb(0, 0, 0));
-        text.render();
-        EXPECT_EQ(drawnIn(0, 0, 200, 40) == 0, clock > 0.5 && clock < 0.7) << clock;
-    }
-    text.update(0.25);
-    EXPECT_EQ(text.clock, 1.4);
-}
-
-// The details show while hovered or focused; the focus ring lies in the gap round the box.
-TEST_F(GuiTest, ALevelButtonShowsItsCrownsAlwaysAndItsDetailsAndRingOnlyWhenPointedAt) {
+// The crown sits over the button: green for a completed level, the golden one over the silver. The
+// details show while the button is hovered.
+TEST_F(GuiTest, ALevelButtonShowsItsBestCrownAlwaysAndItsDetailsOnlyWhenPointedAt) {
     LevelButton button(Rect(55, 330, 85, 360), 2);
-    EXPECT_EQ(button.label, "3");
     LevelInfo& record = Config::get().levels[2];
-    std::vector<ALLEGRO_BITMAP*>& crowns = button.crownSheet->frames;
-    auto crownShown = [&](int frame) {
-        ALLEGRO_BITMAP* crown = crowns[frame];
+    auto crownShown = [&](int frame) {  // every opaque pixel of it
+        ALLEGRO_BITMAP* crown = button.crownSheet->frames[frame];
         int differing = 0;
         for (int y = 0; y < al_get_bitmap_height(crown); ++y)
             for (int x = 0; x < al_get_bitmap_width(crown); ++x) {
@@ -84,35 +56,24 @@ TEST_F(GuiTest, ALevelButtonShowsItsCrownsAlwaysAndItsDetailsAndRingOnlyWhenPoin
             }
         return differing == 0;
     };
-    record.unlocked = false;
-    drawAfterMouseAt(button, 60, 340);
-    EXPECT_EQ(button.state, GuiButton::DISABLED);
-    EXPECT_EQ(drawnIn(300, 310, 500, 430) + drawnIn(55, 310, 85, 328), 0);
-    record.unlocked = record.completed = true;
-    drawAfterMouseAt(button, 500, 500);
-    EXPECT_TRUE(crownShown(0));
-    EXPECT_EQ(drawnIn(300, 310, 500, 430), 0);
-    drawAfterMouseAt(button, 60, 340);
-    EXPECT_GT(drawnIn(300, 310, 500, 330), 0);  // "Level 3"
-    EXPECT_GT(drawnIn(300, 405, 500, 430), 0);  // the target time of a completed level
-    record.goldenCrown = record.silverCrown = true;
-    drawAfterMouseAt(button, 60, 340);
-    EXPECT_TRUE(crownShown(1));  // the golden one, over the silver
-    EXPECT_FALSE(crownShown(0));
-    record.completed = record.goldenCrown = record.silverCrown = false;  // no crown over the ring
-    MenuFocus focus;
-    for (bool focused : {false, true}) {
-        focus.start(focused ? &button : nullptr);
-        mouse(screen, 500, 500);
-        button.update(0.017);
-        focus.update({&button}, screen.mouse);
-        al_clear_to_color(al_map_rgb(0, 0, 0));
-        button.render();
-        EXPECT_EQ(button.focused, focused);
-        EXPECT_EQ(drawnIn(300, 310, 500, 330) > 0, focused);  // "Level 3"
-        EXPECT_EQ(drawnIn(49, 324, 91, 328) > 0, focused);    // the ring's top side
-        int fill = focused ? 255 : 192;
-        expectPixel(canvas, 60, 350, 48 * fill / 255, 48 * fill / 255, 64 * fill / 255);
+    struct {
+        bool completed, golden, silver;
+        int x;
+        const char* crown;  // the frame shown: completed, golden, silver
+        bool details;
+    } rows[] = {{false, false, false, 60, "", true}, {true, false, false, 500, "c", false},
+                {true, false, true, 500, "s", false}, {true, true, true, 60, "g", true}};
+    for (const auto& row : rows) {
+        record.completed = row.completed;
+        record.goldenCrown = row.golden;
+        record.silverCrown = row.silver;
+        drawAfterMouseAt(button, row.x, 340);
+        std::string crown;
+        for (int frame : {0, 1, 2})
+            crown += crownShown(frame) ? std::string(1, "cgs"[frame]) : "";
+        EXPECT_EQ(crown, row.crown);
+        int details = count(canvas, 300, 310, 500, 330, [](int r, int g, int b) { return r + g + b > 0; });
+        EXPECT_EQ(details > 0, row.details) << row.x << "," << row.crown;
     }
 }
 
