@@ -1,7 +1,10 @@
 #include "core/DeltaTime.h"
+#include "core/SPrintF.h"
 #include "support/FakeClock.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -10,13 +13,15 @@ struct DeltaTimeTest : ::testing::Test {
     FakeClock clock;
     DeltaTime timer{0.017, 0.05, 3, clock};
 
-    DeltaInterval turn(double cost) {
+    // The steps handed out after a turn that cost `cost`, those not to be drawn marked "s".
+    std::string turn(double cost, int steps = 1) {
         clock.advance(cost);
-        return timer.delta();
-    }
-    void expectStep(DeltaInterval step, double dt, bool skipRender) {
-        EXPECT_NEAR(step.dt, dt, 1e-12);
-        EXPECT_EQ(step.skipRender, skipRender);
+        std::string text;
+        for (int i = 0; i < steps; ++i) {
+            DeltaInterval step = timer.delta();
+            text += SPrintF::format("%g%s ", step.dt, step.skipRender ? "s" : "");
+        }
+        return text;
     }
 };
 
@@ -25,41 +30,34 @@ struct DeltaTimeTest : ::testing::Test {
 TEST_F(DeltaTimeTest, AShortTurnIsOneTargetFrameAndSleepsItsDebtInHalfFrameSlices) {
     clock.restOverrun = 0.004;  // each sleep takes 0.0125
     timer.start();
-    expectStep(turn(0.005), 0.017, false);
+    EXPECT_EQ(turn(0.005), "0.017 ");
     EXPECT_EQ(clock.rests, std::vector<double>({0.0085}));
     EXPECT_NEAR(timer.restEstimate(), (0.0085 * 4.0f + 0.0125 * 0.5) * 0.2f, 1e-13);
-    turn(0.015);  // owes 0.0015, having overslept by 0.0005
-    EXPECT_EQ(clock.rests.size(), 1u);
+    turn(0.015);  // owes 0.0015, having overslept by 0.0005: no sleep
     turn(0.010);  // owes 0.0085, above the estimate
     EXPECT_EQ(clock.rests.size(), 2u);
 }
 
+// The steps queued behind a long turn's drawn one do not read the clock: the next turn is whole.
 TEST_F(DeltaTimeTest, ALongTurnIsADrawnRemainderThenUndrawnFullStepsAtMostThree) {
-    struct {
-        double cost;
-        std::vector<double> steps;  // the first drawn, the rest not
-    } rows[] = {{0.05, {0.05}}, {0.12, {0.02, 0.05, 0.05}}, {1.0, {0.05, 0.05, 0.05}}};
-    for (const auto& row : rows) {
-        timer.start();
-        expectStep(turn(row.cost), row.steps[0], false);
-        for (size_t i = 1; i < row.steps.size(); ++i)
-            expectStep(timer.delta(), row.steps[i], true);  // pending steps do not read the clock
-        expectStep(turn(0.017), 0.017, false);
-        EXPECT_TRUE(clock.rests.empty()) << row.cost;
-        timer.stop();
+    for (auto [cost, steps, given] : std::vector<std::tuple<double, int, std::string>>{
+             {0.05, 1, "0.05 "}, {0.12, 3, "0.02 0.05s 0.05s "}, {1.0, 3, "0.05 0.05s 0.05s "}}) {
+        timer.restart();
+        EXPECT_EQ(turn(cost, steps) + turn(0.017), given + "0.017 ");
+        EXPECT_TRUE(clock.rests.empty()) << cost;
     }
 }
 
 TEST_F(DeltaTimeTest, AStoppedTimerGivesNoStepButDrawsAndARestartForgetsTheTimeStopped) {
-    expectStep(turn(0.03), 0, false);
+    EXPECT_EQ(turn(0.03), "0 ");
     timer.start();
     clock.advance(0.03);
     timer.start();  // while running: keeps measuring
-    expectStep(timer.delta(), 0.03, false);
+    EXPECT_EQ(turn(0), "0.03 ");
     timer.stop();
-    expectStep(turn(5.0), 0, false);
+    EXPECT_EQ(turn(5.0), "0 ");
     timer.restart();
-    expectStep(turn(0.03), 0.03, false);
+    EXPECT_EQ(turn(0.03), "0.03 ");
 }
 
 } // namespace
