@@ -1,7 +1,8 @@
 #include "support/AllegroFixture.h"
+#include "support/Files.h"
 #include "support/Scenario.h"
 
-#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 
 namespace {
@@ -15,18 +16,13 @@ TEST_F(SimulatorTest, PrintsTheOutcomeItsCountsAndATraceLinePerStep) {
     rows[24] = "..@.........t.............f";
     rows[25] = std::string(40, '0');
     Scenario scenario(scratchFolder(), rows);
-    std::string script = scratchFolder() + "/route.txt";
+    std::string script = scratchFolder() + "/route.txt", printed = scratchFolder() + "/printed.txt";
     std::ofstream(script) << "20 right\n1 right jump\n30 right\n1 jump\n15 left\n1 left jump\n200 right\n";
-    FILE* out = popen(("./sorrelmoor-sim " + scenario.levelFile + " " + script + " --trace").c_str(), "r");
-    ASSERT_NE(out, nullptr);
-    std::string printed;
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, out)) > 0;)
-        printed.append(buffer, n);
-    EXPECT_EQ(pclose(out), 0);
-    for (const char* part : {"dead: you have become a snack for a feral baddie.", "jumps 1, double jumps 1, throws 0",
-                             "    1  x ", "running"})
-        EXPECT_NE(printed.find(part), std::string::npos) << part << " in\n" << printed;
+    std::string command = "./sorrelmoor-sim " + scenario.levelFile + " " + script + " --trace >" + printed;
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    for (const char* part : {"dead: you have become a snack for a feral baddie.",
+                             "jumps 1, double jumps 1, throws 0", "    1  x ", "running"})
+        EXPECT_NE(fileText(printed).find(part), std::string::npos) << part << " in\n" << fileText(printed);
 }
 
 } // namespace

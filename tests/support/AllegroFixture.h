@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-// Starts the library and its add-ons as the game does, without a display or an X connection: bitmaps are memory
-// bitmaps, so drawing can be checked pixel by pixel.
+// Starts the library and its add-ons as the game does, without a display or an X connection:
+// bitmaps are memory bitmaps, so drawing can be checked pixel by pixel.
 class AllegroTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite();
