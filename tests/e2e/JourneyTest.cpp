@@ -12,7 +12,6 @@ namespace {
 using Colour = GameProcess::Colour;
 
 const auto dark = [](Colour c) { return c.r < 60 && c.g < 60 && c.b < 60; };
-const auto light = [](Colour c) { return c.r > 100 && c.g > 150 && c.b > 200; };
 const auto black = [](Colour c) { return c.r == 0 && c.g == 0 && c.b == 0; };
 
 // The title's logo, its dark outline, in the picture's coordinates mapped to the window.
@@ -47,7 +46,6 @@ TEST(Journey, AGameStartedFullScreenIsPlayedByAScaledClickAndThenInAWindowAndQui
     game.pause(1.5);
     ASSERT_TRUE(game.shoot("full-screen", 1920, 1080));
     EXPECT_EQ(game.count(0, 0, 240, 1080, black, 8) + game.count(1680, 0, 1920, 1080, black, 8), 60 * 135);
-    EXPECT_LT(game.count(240, 0, 1680, 1080, black, 8), 100);
     EXPECT_TRUE(logoShown(game, 240, 1.8f));
     game.clickAt(240 + 110 * 1.8, 345 * 1.8);  // level 2's button, where it is drawn
     game.pause(3.0);
@@ -66,11 +64,9 @@ TEST(Journey, AGameStartedFullScreenIsPlayedByAScaledClickAndThenInAWindowAndQui
     game.pause(1.0);
     ASSERT_TRUE(game.shoot("heads-up"));
     EXPECT_FALSE(logoShown(game));
-    int sky = game.count(0, 40, 800, 300, light, 10);
     game.key("p");
     game.pause(0.3);
     ASSERT_TRUE(game.shoot("paused"));
-    EXPECT_LT(game.count(0, 40, 800, 300, light, 10), sky / 10);
     game.key("p");
     game.key("Right", 0.6);
     ASSERT_TRUE(game.shoot("walked"));
@@ -81,9 +77,9 @@ TEST(Journey, AGameStartedFullScreenIsPlayedByAScaledClickAndThenInAWindowAndQui
     EXPECT_EQ(game.wait(10), 0) << game.output();
     std::vector<uint8_t> progress = fileBytes(game.folder() + "/sorrelmoor.dat");
     ASSERT_EQ(progress.size(), 5u + 12 * numberedLevelSources().size());
-    EXPECT_EQ(progress[5 + 1], 0);       // level 1 not completed
-    EXPECT_EQ(progress[5 + 12 + 1], 1);  // level 2 completed
-    EXPECT_EQ(progress[5 + 12 + 2], 1);  // with the golden crown
+    // Level 1 not completed; level 2 open, completed, with the golden and silver crowns.
+    EXPECT_EQ(std::vector<int>({progress[6], progress[17], progress[18], progress[19], progress[20]}),
+              std::vector<int>({0, 1, 1, 1, 1}));
 }
 
 // A 640 x 480 screen less its panels is 432 high, which holds the picture at 0.72: 576 x 432.

@@ -34,15 +34,14 @@ struct EditorStateTest : StateTest {
 // The cell under the mouse is its pixel / 20; left of or above the window is off the field, not cell 0.
 TEST_F(EditorStateTest, AClickPlacesInTheCellUnderTheMouseADragInEachNewCellAndTheRightButtonErases) {
     struct Row {
-        int x, y;
-        bool left, right;
+        int x, y, left, right;
         const char* placed;  // afterwards
-    } rows[] = {{39, 79, false, false, "of 0"},          {39, 79, true, false, "1,3 of 1"},
-                {40, 79, true, false, "1,3 2,3 of 2"},   {59, 60, true, false, "1,3 2,3 of 2"},
-                {-5, 60, true, false, "1,3 2,3 of 2"},   {10, -1, true, false, "1,3 2,3 of 2"},
-                {800, 60, true, false, "1,3 2,3 of 2"},  {10, 600, true, false, "1,3 2,3 of 2"},
-                {60, 99, true, false, "1,3 2,3 3,4 of 3"}, {40, 60, false, true, "1,3 3,4 of 2"},
-                {100, 100, false, true, "1,3 3,4 of 2"}, {20, 60, true, false, "1,3 3,4 of 2"}};
+    } rows[] = {{39, 79, 0, 0, "of 0"},          {39, 79, 1, 0, "1,3 of 1"},
+                {40, 79, 1, 0, "1,3 2,3 of 2"},   {59, 60, 1, 0, "1,3 2,3 of 2"},
+                {-5, 60, 1, 0, "1,3 2,3 of 2"},   {10, -1, 1, 0, "1,3 2,3 of 2"},
+                {800, 60, 1, 0, "1,3 2,3 of 2"},  {10, 600, 1, 0, "1,3 2,3 of 2"},
+                {60, 99, 1, 0, "1,3 2,3 3,4 of 3"}, {40, 60, 0, 1, "1,3 3,4 of 2"},
+                {100, 100, 0, 1, "1,3 3,4 of 2"}, {20, 60, 1, 0, "1,3 3,4 of 2"}};
     EditorState editor;
     for (const Row& row : rows) {
         editor.selected = row.x == 20 ? 7 : 0;  // loose garbage over the tile
@@ -69,15 +68,14 @@ TEST_F(EditorStateTest, ZAndXAndTheWheelGoRoundThePaletteOfFortyBothWays) {
 
 TEST_F(EditorStateTest, EachFileCommandSaysWhatItDid) {
     struct Row {
-        const char* tiles;  // the working file's top row, if there is a working file
+        const char *tiles, *notice;  // the working file's top row, if there is a working file
         int key;
-        const char* notice;
         size_t placedAfter;
     } rows[] = {
-        {nullptr, ALLEGRO_KEY_S, "Saved 1 object to levels/edit.lv", 1},
-        {"00", ALLEGRO_KEY_L, "Loaded 2 objects from levels/edit.lv", 2},
-        {"", ALLEGRO_KEY_L, "Loaded 0 objects from levels/edit.lv", 0},
-        {nullptr, ALLEGRO_KEY_L, "There is no levels/edit.lv to load yet: press S to save one.", 1},
+        {nullptr, "Saved 1 object to levels/edit.lv", ALLEGRO_KEY_S, 1},
+        {"00", "Loaded 2 objects from levels/edit.lv", ALLEGRO_KEY_L, 2},
+        {"", "Loaded 0 objects from levels/edit.lv", ALLEGRO_KEY_L, 0},
+        {nullptr, "There is no levels/edit.lv to load yet: press S to save one.", ALLEGRO_KEY_L, 1},
     };
     for (const Row& row : rows) {
         std::remove("levels/edit.lv");
