@@ -46,8 +46,7 @@ TEST(Screen, TheWindowOpensAtTheLargestWholeMultipleThatFitsTheUsableAreaOrScale
         Screen::windowSize(row.areaWidth, row.areaHeight, width, height);
         EXPECT_EQ(std::make_pair(width, height), std::make_pair(row.width, row.height)) << row.areaWidth;
     }
-    unsetenv("DISPLAY");  // as every test here that starts the library does
-    ASSERT_TRUE(al_init());
+    ASSERT_TRUE(unsetenv("DISPLAY") == 0 && al_init());  // as every test here that starts the library does
     int width = 0, height = 0;
     Screen::desktopWindowSize(width, height);
     EXPECT_EQ(std::make_pair(width, height), std::make_pair(720, 540));

@@ -24,8 +24,7 @@ TEST(Startup, OptionsAreComparedWholeAndOnlyInFirstPlace) {
 }
 
 TEST(Startup, LevelsAreCountedUpToTheFirstGap) {
-    char pattern[] = "/tmp/sorrelmoor-levels-XXXXXX";
-    std::string folder = mkdtemp(pattern);
+    std::string folder = mkdtemp(std::string("/tmp/sorrelmoor-levels-XXXXXX").data());
     for (int n : {1, 2, 4})
         std::fclose(std::fopen((folder + "/" + std::to_string(n) + ".lv").c_str(), "w"));
     EXPECT_EQ(Startup::countLevels((folder + "/%d.lv").c_str()), 2);

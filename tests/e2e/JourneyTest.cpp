@@ -9,16 +9,13 @@
 
 namespace {
 
-using Colour = GameProcess::Colour;
-
-const auto dark = [](Colour c) { return c.r < 60 && c.g < 60 && c.b < 60; };
-const auto black = [](Colour c) { return c.r == 0 && c.g == 0 && c.b == 0; };
+const auto dark = [](GameProcess::Colour c) { return c.r < 60 && c.g < 60 && c.b < 60; };
+const auto black = [](GameProcess::Colour c) { return c.r == 0 && c.g == 0 && c.b == 0; };
 
 // The title's logo, its dark outline, in the picture's coordinates mapped to the window.
 bool logoShown(const GameProcess& game, float left = 0, float scale = 1) {
-    auto x = [&](int px) { return static_cast<int>(left + px * scale); };
-    auto y = [&](int py) { return static_cast<int>(py * scale); };
-    return game.count(x(170), y(45), x(620), y(130), dark, 3) > 200 * scale * scale;
+    int x1 = int(left + 170 * scale), x2 = int(left + 620 * scale);
+    return game.count(x1, int(45 * scale), x2, int(130 * scale), dark, 3) > 200 * scale * scale;
 }
 
 // Level 2 becomes a floor whose one bag drops straight into its container: it completes by itself
@@ -50,30 +47,23 @@ TEST(Journey, AGameStartedFullScreenIsPlayedByAScaledClickAndThenInAWindowAndQui
     game.clickAt(240 + 110 * 1.8, 345 * 1.8);  // level 2's button, where it is drawn
     game.pause(3.0);
     ASSERT_TRUE(game.shoot("completed", 1920, 1080));
-    EXPECT_GT(game.count(276, 36, 1644, 396, [](Colour c) { return c.b < 130; }, 10), 1000);  // the summary
-    game.key("Escape");
-    game.pause(0.5);
-    game.key("F11");
-    game.pause(1.0);
-    game.moveTo(790, 10);  // inside, for the keys, but off the menu: the focus level 2 took hides
-    game.key("Left");      // and comes back, moving on to level 1
-    game.pause(0.5);
+    EXPECT_GT(game.count(276, 36, 1644, 396, [](auto c) { return c.b < 130; }, 10), 1000);  // the summary
+    game.key("Escape", 0.5);
+    game.key("F11", 1.0);
+    game.moveTo(790, 10);   // inside, for the keys, but off the menu: the focus level 2 took hides
+    game.key("Left", 0.5);  // and comes back, moving on to level 1
     ASSERT_TRUE(game.shoot("title") && game.shoot("title-focused"));  // level 1's details shown
     EXPECT_TRUE(logoShown(game));
-    game.key("Return");
-    game.pause(1.0);
+    game.key("Return", 1.0);
     ASSERT_TRUE(game.shoot("heads-up"));
     EXPECT_FALSE(logoShown(game));
-    game.key("p");
-    game.pause(0.3);
+    game.key("p", 0.3);
     ASSERT_TRUE(game.shoot("paused"));
     game.key("p");
-    game.key("Right", 0.6);
+    game.key("Right", 0.1, 0.6);
     ASSERT_TRUE(game.shoot("walked"));
-    for (int i = 0; i < 2; ++i) {  // to the title, and out
-        game.key("Escape");
-        game.pause(0.5);
-    }
+    game.key("Escape", 0.5);  // to the title,
+    game.key("Escape", 0.5);  // and out
     EXPECT_EQ(game.wait(10), 0) << game.output();
     std::vector<uint8_t> progress = fileBytes(game.folder() + "/sorrelmoor.dat");
     ASSERT_EQ(progress.size(), 5u + 12 * numberedLevelSources().size());
@@ -93,8 +83,7 @@ TEST(Journey, OnASmallScreenWithoutSoundTheEditorSavesAFloorPaintedAcrossItsCell
     for (int col = 1; col < 20; ++col)
         game.moveTo(cell(col), cell(24), " sleep 0.1");
     game.moveTo(cell(19), cell(24), " sleep 0.1 mouseup 1");
-    game.key("s");
-    game.pause(0.3);
+    game.key("s", 0.3);
     ASSERT_TRUE(game.shoot("editor-placed", 576, 432));
     EXPECT_EQ(game.output(), "No sound device: playing without sound.\n");
     std::vector<LevelRecord> records;

@@ -53,7 +53,6 @@ TEST_F(PlayStateTest, ACompletionIsSummarisedOnceAndRecordedOnlyForANumberedLeve
                 {TITLE, true, "", "1.00s  G", 1, 0},          {VICTORY, false, "", "1.00s  G", 1, 0}};
     for (const Row& row : rows) {
         Config::get().levels = {LevelInfo(0), LevelInfo(1), LevelInfo(2)};
-        std::remove(progressFile.c_str());
         std::string file = level(std::string("..........@.......") + row.loose, "container 30 24 0\n");
         PlayState play(row.level, file.c_str());
         play.editorTest = row.editorTest;
@@ -120,8 +119,7 @@ TEST_F(PlayStateTest, KeysDecideTheResultInTheirOrderAndAPauseFreezesTheLevel) {
 // level whether decided or not; the line shows only in a numbered level still being played.
 TEST_F(PlayStateTest, PAndALostFocusPauseOnlyALevelThatRunsUndecidedAndHOnlyANumberedOne) {
     AppState<int> title;
-    ALLEGRO_EVENT focusLost{};
-    focusLost.type = ALLEGRO_EVENT_DISPLAY_SWITCH_OUT;
+    ALLEGRO_EVENT focusLost{ALLEGRO_EVENT_DISPLAY_SWITCH_OUT};
     for (bool running : {true, false})
         for (bool decided : {false, true})
             for (int input : {P, H, 0}) {  // 0: no key, but the focus lost twice

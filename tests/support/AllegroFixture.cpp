@@ -76,9 +76,8 @@ int AllegroTest::differing(ALLEGRO_BITMAP* a, ALLEGRO_BITMAP* b, int x1, int y1,
 }
 
 std::string AllegroTest::scratchFolder() {
-    if (scratch.empty()) {
-        char pattern[] = "/tmp/sorrelmoor-assets-XXXXXX";
+    char pattern[] = "/tmp/sorrelmoor-assets-XXXXXX";
+    if (scratch.empty())
         scratch = mkdtemp(pattern);
-    }
     return scratch;
 }

@@ -38,8 +38,8 @@ GameProcess::~GameProcess() {
 // as the game's; the game's own code is leak-checked elsewhere.
 void GameProcess::start(const std::string& arguments, const std::string& screen,
                         const std::string& environment) {
-    std::string game = "echo $DISPLAY >display; exec env " + environment + " " + RUN_DIR + "/sorrelmoor " +
-                       arguments + " >stdout.txt";
+    std::string game = "printf %s $DISPLAY >display; exec env " + environment + " " + RUN_DIR +
+                       "/sorrelmoor " + arguments + " >stdout.txt";
     std::string command = "cd '" + scratch + "' && ASAN_OPTIONS=detect_leaks=0 HEADLESS_SCREEN=" + screen +
                           "x24 exec " SORRELMOOR_SOURCE_DIR "/tools/headless-run sh -c '" + game + "'";
     std::fflush(stdout);
@@ -64,12 +64,11 @@ int GameProcess::wait(double seconds) {
 
 std::string GameProcess::onScreen(const std::string& command) const {
     std::string printed;
-    if (FILE* out = popen(("DISPLAY=" + display + " timeout 20 " + command + " 2>/dev/null").c_str(), "r")) {
-        char buffer[65536];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, out)) > 0;)
-            printed.append(buffer, n);
+    FILE* out = popen(("DISPLAY=" + display + " timeout 20 " + command + " 2>/dev/null").c_str(), "r");
+    for (int c; out && (c = std::fgetc(out)) != EOF;)
+        printed += static_cast<char>(c);
+    if (out)
         pclose(out);
-    }
     return printed;
 }
 
@@ -77,7 +76,6 @@ std::string GameProcess::onScreen(const std::string& command) const {
 bool GameProcess::open(double seconds) {
     for (double end = now() + seconds; windowId.empty() && now() < end; pause(0.1)) {
         display = fileText(scratch + "/display");
-        display = display.substr(0, display.find('\n'));
         if (!display.empty())
             windowId = onScreen("xdotool search --sync --onlyvisible --name .");
         windowId = windowId.substr(0, windowId.find('\n'));
@@ -87,19 +85,6 @@ bool GameProcess::open(double seconds) {
     return !windowId.empty();
 }
 
-void GameProcess::moveTo(int x, int y, const std::string& then) {
-    onScreen("xdotool mousemove --window " + windowId + " " + std::to_string(x) + " " + std::to_string(y) +
-             then);
-}
-
-void GameProcess::clickAt(int x, int y) {
-    moveTo(x, y, " sleep 0.1 mousedown 1 sleep 0.1 mouseup 1 sleep 0.1");
-}
-
-void GameProcess::key(const std::string& name, double seconds) {
-    onScreen("xdotool keydown " + name + " sleep " + std::to_string(seconds) + " keyup " + name +
-             " sleep 0.1");
-}
 
 bool GameProcess::shoot(const std::string& name, int width, int height) {
     std::string path = SHOTS + "/" + name + ".png";

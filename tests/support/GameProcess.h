@@ -28,9 +28,16 @@ public:
 
     // Window coordinates. Presses are held for a few frames: the game samples the mouse and keys
     // once a frame, and a press and release between two samples would go unseen.
-    void moveTo(int x, int y, const std::string& then = "");  // then more xdotool commands, if given
-    void clickAt(int x, int y);
-    void key(const std::string& name, double seconds = 0.1);  // by xdotool's key names
+    void moveTo(int x, int y, const std::string& then = "") {  // then more xdotool commands, if given
+        onScreen("xdotool mousemove --window " + windowId + " " + std::to_string(x) + " " +
+                 std::to_string(y) + then);
+    }
+    void clickAt(int x, int y) { moveTo(x, y, " sleep 0.1 mousedown 1 sleep 0.1 mouseup 1 sleep 0.1"); }
+    // By xdotool's key names: pressed for `held` seconds, then `then` seconds for the game to follow.
+    void key(const std::string& name, double then = 0.1, double held = 0.1) {
+        onScreen("xdotool keydown " + name + " sleep " + std::to_string(held) + " keyup " + name + " sleep " +
+                 std::to_string(then));
+    }
     static void pause(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }
 
     // Saves the window as NAME.png in build/screenshots and keeps its pixels; false unless the

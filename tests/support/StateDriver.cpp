@@ -51,8 +51,7 @@ void StateTest::mouse(AppState<int>& state, int x, int y, bool left, bool right,
     state.mouse.x = x;
     state.mouse.y = y;
     state.mouse.z = wheel;
-    SyntheticInput::setButton(state.mouse, 1, left);
-    SyntheticInput::setButton(state.mouse, 2, right);
+    state.mouse.buttons = (left ? 1 : 0) | (right ? 2 : 0);
     frame(state);
 }
 
