@@ -54,10 +54,11 @@ TEST(AppState, ANestedStateIsCurrentHandsBackItsResultAndLeavesNoStaleEventNorTi
             else
                 s.done = 1;
         };
-        outer.onUpdate = [&](ScriptedState& s) {
-            s.done = s.steps.size() > 1;
-            if (!s.done)
+        outer.onUpdate = [&](ScriptedState& s) {  // a close taken this turn is left to show
+            if (s.steps.size() == 1)
                 s.result = inner.run(&s);
+            else if (s.done == 0)
+                s.done = 1;
         };
         outer.run(nullptr);
         EXPECT_EQ(currentInside, &inner);
