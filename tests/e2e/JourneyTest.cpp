@@ -40,7 +40,6 @@ TEST(Journey, AGameStartedFullScreenIsPlayedByAScaledClickAndThenInAWindowAndQui
     writeLevelTwo(game);
     game.start("-fs", "1920x1080");
     ASSERT_TRUE(game.open(15)) << game.output();
-    game.pause(1.5);
     ASSERT_TRUE(game.shoot("full-screen", 1920, 1080));
     EXPECT_EQ(game.count(0, 0, 240, 1080, black, 8) + game.count(1680, 0, 1920, 1080, black, 8), 60 * 135);
     EXPECT_TRUE(logoShown(game, 240, 1.8f));
@@ -77,7 +76,6 @@ TEST(Journey, OnASmallScreenWithoutSoundTheEditorSavesAFloorPaintedAcrossItsCell
     GameProcess game;
     game.start("-editor", "640x480", "HOME=" + game.folder() + " ALSOFT_DRIVERS=alsa");
     ASSERT_TRUE(game.open(15)) << game.output();
-    game.pause(1.0);
     auto cell = [](int col) { return static_cast<int>((20 * col + 10) * 0.72); };  // a cell's middle
     game.moveTo(cell(0), cell(24), " sleep 0.1 mousedown 1 sleep 0.1");
     for (int col = 1; col < 20; ++col)

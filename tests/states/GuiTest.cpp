@@ -28,13 +28,12 @@ TEST_F(GuiTest, AButtonHoldsTheMouseOnItsLeftAndTopEdgesButNotItsRightOrBottomAn
     } steps[] = {{100, 100, 0, 1, "H"}, {199, 149, 0, 1, "H"}, {200, 120, 0, 1, "N"}, {150, 150, 0, 1, "N"},
                  {99, 120, 0, 1, "N"}, {150, 99, 0, 1, "N"}, {120, 120, 1, 1, "H*"}, {120, 120, 1, 1, "H"},
                  {300, 120, 0, 1, "N"}, {300, 120, 1, 1, "N"}, {120, 120, 0, 0, "D"}, {120, 120, 1, 0, "D"}};
-    const int strength[] = {64, 192, 255};  // disabled, plain, hovered
     for (const auto& step : steps) {
         button.enabled = step.enabled;
         drawAfterMouseAt(button, step.x, step.y, step.down);
         EXPECT_EQ(std::string(1, "DNH"[button.state]) + (button.takeClick() ? "*" : ""), step.shown)
             << step.x << "," << step.y << ", " << step.down;
-        int fill = strength[button.state];
+        int fill = button.state == GuiButton::HOVERED ? 255 : button.state == GuiButton::NORMAL ? 192 : 64;
         expectPixel(canvas, 150, 140, 48 * fill / 255, 48 * fill / 255, 64 * fill / 255);
     }
 }

@@ -20,8 +20,7 @@ TEST_P(ShippedLevelTest, ItsSolutionEarnsBothCrownsWithTheTargetTimeAChallenge) 
     ScriptedPlay::Outcome outcome = ScriptedPlay(("levels/" + level + ".lv").c_str(), script).play();
     ASSERT_EQ(outcome.status, Avatar::Status::WON) << outcome.reason << " at step " << outcome.steps;
     EXPECT_EQ(outcome.garbage, outcome.garbageTotal);
-    double share = outcome.elapsed / Config::timeAttackTime(GetParam() - 1);
-    EXPECT_TRUE(share >= 0.6 && share <= 0.9) << share;
+    EXPECT_NEAR(outcome.elapsed / Config::timeAttackTime(GetParam() - 1), 0.75, 0.15);
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, ShippedLevelTest, ::testing::ValuesIn(numberedLevelSources()),

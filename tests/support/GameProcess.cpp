@@ -82,6 +82,7 @@ bool GameProcess::open(double seconds) {
     }
     moveTo(400, 300);
     onScreen("xdotool windowfocus " + windowId);
+    pause(1.5);  // for the first frames to be drawn
     return !windowId.empty();
 }
 

@@ -22,7 +22,8 @@ public:
     // On a screen of `screen` ("WxH"), with `environment` ("NAME=value ...") set for the game alone.
     void start(const std::string& arguments, const std::string& screen, const std::string& environment = "");
     int wait(double seconds);  // the exit status, or -1 if it had to be killed after `seconds`
-    bool open(double seconds);  // whether the window came; the pointer then rests on it, for the keys
+    // Whether the window came, and then its first frames; the pointer then rests on it, for the keys.
+    bool open(double seconds);
     std::string output() const { return fileText(scratch + "/stdout.txt"); }
     const std::string& folder() const { return scratch; }
 
