@@ -1,114 +1,60 @@
 #include "core/DeltaTime.h"
+#include "core/SPrintF.h"
 #include "support/FakeClock.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
+// A target frame of 0.017 s, steps of at most 0.05 s and at most three of them per turn.
 struct DeltaTimeTest : ::testing::Test {
     FakeClock clock;
     DeltaTime timer{0.017, 0.05, 3, clock};
 
-    DeltaInterval turn(double cost) {
+    // The steps handed out after a turn that cost `cost`, those not to be drawn marked "s".
+    std::string turn(double cost, int steps = 1) {
         clock.advance(cost);
-        return timer.delta();
+        std::string text;
+        for (int i = 0; i < steps; ++i) {
+            DeltaInterval step = timer.delta();
+            text += SPrintF::format("%g%s ", step.dt, step.skipRender ? "s" : "");
+        }
+        return text;
     }
 };
 
-TEST_F(DeltaTimeTest, ShortTurnCountsAsOneTargetFrameAndSleepsInHalfTargetSlices) {
+// Sleeps come in half-frame slices while more than the estimate is owed; what is left over is owed
+// by the next turn. The estimate moves a fifth of the way towards half of each sleep's real length.
+TEST_F(DeltaTimeTest, AShortTurnIsOneTargetFrameAndSleepsItsDebtInHalfFrameSlices) {
+    clock.restOverrun = 0.004;  // each sleep takes 0.0125
     timer.start();
-    DeltaInterval step = turn(0.005);
-    EXPECT_DOUBLE_EQ(step.dt, 0.017);
-    EXPECT_FALSE(step.skipRender);
-    ASSERT_FALSE(clock.rests.empty());
-    for (double slice : clock.rests)
-        EXPECT_DOUBLE_EQ(slice, 0.0085);
-    // Debt 0.012 against an estimate of 0.0085: one slice, after which 0.0035 is owed and below
-    // the updated estimate, so the sleeping stops and the rest carries over.
-    EXPECT_EQ(clock.rests.size(), 1u);
-    EXPECT_NEAR(timer.restEstimate(), (0.0085 * 4.0f + 0.0085 * 0.5) * 0.2f, 1e-13);
+    EXPECT_EQ(turn(0.005), "0.017 ");
+    EXPECT_EQ(clock.rests, std::vector<double>({0.0085}));
+    EXPECT_NEAR(timer.restEstimate(), (0.0085 * 4.0f + 0.0125 * 0.5) * 0.2f, 1e-13);
+    turn(0.015);  // owes 0.0015, having overslept by 0.0005: no sleep
+    turn(0.010);  // owes 0.0085, above the estimate
+    EXPECT_EQ(clock.rests.size(), 2u);
 }
 
-TEST_F(DeltaTimeTest, UnpaidSleepDebtCarriesOverToTheNextShortFrame) {
-    timer.start();
-    turn(0.005);  // leaves 0.0035 owed
-    clock.rests.clear();
-    turn(0.015);  // owes 0.0035 + 0.002 = 0.0055, below the estimate: no sleep
-    EXPECT_TRUE(clock.rests.empty());
-    turn(0.010);  // owes 0.0125: sleeps again
-    EXPECT_EQ(clock.rests.size(), 1u);
-}
-
-TEST_F(DeltaTimeTest, SleepsThatOverrunRaiseTheEstimate) {
-    clock.restOverrun = 0.004;
-    timer.start();
-    turn(0.0);
-    double slept = 0.0085 + 0.004;
-    EXPECT_NEAR(timer.restEstimate(), (0.0085 * 4.0f + slept * 0.5) * 0.2f, 1e-13);
-    EXPECT_GT(timer.restEstimate(), (0.0085 * 4.0f + 0.0085 * 0.5) * 0.2f);
-}
-
-TEST_F(DeltaTimeTest, TurnOfExactlyTheMaximumStepIsOneDrawnStep) {
-    timer.start();
-    DeltaInterval step = turn(0.05);
-    EXPECT_NEAR(step.dt, 0.05, 1e-12);
-    EXPECT_FALSE(step.skipRender);
-    EXPECT_TRUE(clock.rests.empty());
-    clock.advance(0.017);
-    EXPECT_FALSE(timer.delta().skipRender) << "nothing was queued behind it";
-}
-
-TEST_F(DeltaTimeTest, LongTurnIsCutIntoADrawnRemainderThenUndrawnFullSteps) {
-    timer.start();
-    DeltaInterval first = turn(0.12);
-    EXPECT_NEAR(first.dt, 0.02, 1e-12);
-    EXPECT_FALSE(first.skipRender);
-    for (int i = 0; i < 2; ++i) {
-        DeltaInterval next = timer.delta();  // pending steps do not read the clock
-        EXPECT_DOUBLE_EQ(next.dt, 0.05);
-        EXPECT_TRUE(next.skipRender);
+// The steps queued behind a long turn's drawn one do not read the clock: the next turn is whole.
+TEST_F(DeltaTimeTest, ALongTurnIsADrawnRemainderThenUndrawnFullStepsAtMostThree) {
+    for (auto [cost, steps, given] : std::vector<std::tuple<double, int, std::string>>{
+             {0.05, 1, "0.05 "}, {0.12, 3, "0.02 0.05s 0.05s "}, {1.0, 3, "0.05 0.05s 0.05s "}}) {
+        timer.restart();
+        EXPECT_EQ(turn(cost, steps) + turn(0.017), given + "0.017 ");
+        EXPECT_TRUE(clock.rests.empty()) << cost;
     }
-    clock.advance(0.017);
-    DeltaInterval after = timer.delta();
-    EXPECT_NEAR(after.dt, 0.017, 1e-12);
-    EXPECT_FALSE(after.skipRender);
 }
 
-TEST_F(DeltaTimeTest, VeryLongTurnIsClampedToThreeSteps) {
-    timer.start();
-    DeltaInterval first = turn(1.0);
-    EXPECT_NEAR(first.dt, 0.05, 1e-12);
-    EXPECT_FALSE(first.skipRender);
-    EXPECT_DOUBLE_EQ(timer.delta().dt, 0.05);
-    DeltaInterval third = timer.delta();
-    EXPECT_DOUBLE_EQ(third.dt, 0.05);
-    EXPECT_TRUE(third.skipRender);
-    clock.advance(0.05);
-    EXPECT_FALSE(timer.delta().skipRender);  // nothing more was queued
-}
-
-TEST_F(DeltaTimeTest, StoppedTimerGivesNoStepButStillDraws) {
-    DeltaInterval idle = turn(0.03);
-    EXPECT_EQ(idle.dt, 0.0);
-    EXPECT_FALSE(idle.skipRender);
-    timer.start();
-    timer.stop();
-    EXPECT_EQ(turn(0.03).dt, 0.0);
-}
-
-TEST_F(DeltaTimeTest, RestartForgetsTheTimeSpentStopped) {
-    timer.start();
-    timer.stop();
-    clock.advance(5.0);
-    timer.restart();
-    EXPECT_NEAR(turn(0.03).dt, 0.03, 1e-12);
-}
-
-TEST_F(DeltaTimeTest, StartWhileRunningKeepsMeasuring) {
+// A restart forgetting the time stopped is the nested states' to show.
+TEST_F(DeltaTimeTest, AStoppedTimerGivesNoStepButDrawsAndAStartWhileRunningKeepsMeasuring) {
+    EXPECT_EQ(turn(0.03), "0 ");
     timer.start();
     clock.advance(0.03);
     timer.start();
-    EXPECT_NEAR(timer.delta().dt, 0.03, 1e-12);
+    EXPECT_EQ(turn(0), "0.03 ");
 }
 
 } // namespace

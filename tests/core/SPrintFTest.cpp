@@ -2,39 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
-TEST(SPrintF, FormatsLikePrintf) {
-    EXPECT_EQ(SPrintF::format("levels/%d.lv", 12), "levels/12.lv");
-    EXPECT_EQ(SPrintF::format("%s(%d,%s)", "lever", 3, "on"), "lever(3,on)");
-    EXPECT_EQ(SPrintF::format("%.1f s", 14.94), "14.9 s");
-}
-
-TEST(SPrintF, BufferGrowsExactlyToTheLongestTextAndNeverShrinks) {
+// Each row: a text's length, and the buffer's size after it; the buffer never shrinks, and a freed
+// one comes back at the size kept.
+TEST(SPrintF, FormatsLikePrintfIntoABufferThatGrowsToTheLongestText) {
+    EXPECT_EQ(SPrintF::format("%s(%d,%s) %.1f s", "lever", 3, "on", 14.94), "lever(3,on) 14.9 s");
     SPrintF::free();
     SPrintF::bufSize = 1024;
-    std::string fits(1023, 'a');
-    EXPECT_EQ(SPrintF::format("%s", fits.c_str()), fits);
-    EXPECT_EQ(SPrintF::bufSize, 1024);
-
-    std::string longer(1024, 'b');
-    EXPECT_EQ(SPrintF::format("%s", longer.c_str()), longer);
-    EXPECT_EQ(SPrintF::bufSize, 1025);
-
-    EXPECT_EQ(SPrintF::format("%d", 7), "7");
-    EXPECT_EQ(SPrintF::bufSize, 1025);
-
-    SPrintF::free();
-    EXPECT_EQ(SPrintF::buffer, nullptr);
-    EXPECT_EQ(SPrintF::format("%s", longer.c_str()), longer);  // a fresh buffer of the kept size
-    EXPECT_EQ(SPrintF::bufSize, 1025);
+    for (auto [length, size] : {std::pair(1023, 1024), {1024, 1025}, {1, 1025}, {1024, 1025}}) {
+        std::string text(length, 'a');
+        EXPECT_EQ(SPrintF::format("%s", text.c_str()), text);
+        EXPECT_EQ(SPrintF::bufSize, size);
+        SPrintF::free();
+    }
 }
 
 TEST(SPrintF, TrimAndCleanCollapsesBlanks) {
-    EXPECT_EQ(SPrintF::trimAndClean(" \tA\tB   C  "), "A B C");
-    EXPECT_EQ(SPrintF::trimAndClean(" \t "), "");
-    EXPECT_EQ(SPrintF::trimAndClean(""), "");
-    EXPECT_EQ(SPrintF::trimAndClean("one"), "one");
+    for (auto [text, clean] : {std::pair(" \tA\tB   C  ", "A B C"), {" \t ", ""}, {"", ""}, {"one", "one"}})
+        EXPECT_EQ(SPrintF::trimAndClean(text), clean) << text;
 }
 
 } // namespace

@@ -7,43 +7,29 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <tuple>
+#include <utility>
 
 namespace {
 
-bool firstIs(std::vector<std::string> args, const char* option) {
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    return Startup::firstArgumentIs(static_cast<int>(argv.size()), argv.data(), option);
-}
-
+// As "-fs" is looked for. Past argc nothing counts, though the array holds more.
 TEST(Startup, OptionsAreComparedWholeAndOnlyInFirstPlace) {
-    EXPECT_TRUE(firstIs({"sorrelmoor", "-fs"}, "-fs"));
-    EXPECT_FALSE(firstIs({"sorrelmoor", "-fsx"}, "-fs"));
-    EXPECT_FALSE(firstIs({"sorrelmoor", "-FS"}, "-fs"));
-    EXPECT_FALSE(firstIs({"sorrelmoor", "-f"}, "-fs"));
-    EXPECT_FALSE(firstIs({"sorrelmoor", "x", "-fs"}, "-fs"));
-    EXPECT_FALSE(firstIs({"sorrelmoor"}, "-fs"));
-    EXPECT_FALSE(firstIs({"sorrelmoor", "-fs", "-editor"}, "-editor"));
-    EXPECT_TRUE(firstIs({"sorrelmoor", "-editor", "-fs"}, "-editor"));
-    EXPECT_FALSE(firstIs({"sorrelmoor", "-editor", "-fs"}, "-fs"));
+    for (auto [argc, first, given] : {std::tuple(2, "-fs", true), {2, "-fsx", false}, {2, "-FS", false},
+                                      {2, "-f", false}, {3, "x", false}, {1, "-fs", false}}) {
+        const char* argv[] = {"sorrelmoor", first, "-fs"};
+        EXPECT_EQ(Startup::firstArgumentIs(argc, const_cast<char**>(argv), "-fs"), given) << argc << first;
+    }
 }
 
 TEST(Startup, LevelsAreCountedUpToTheFirstGap) {
-    char pattern[] = "/tmp/sorrelmoor-levels-XXXXXX";
-    std::string folder = mkdtemp(pattern);
-    std::string names = folder + "/%d.lv";
-    EXPECT_EQ(Startup::countLevels(names.c_str()), 0);
-    for (int n : {1, 2, 4}) {
-        std::FILE* f = std::fopen((folder + "/" + std::to_string(n) + ".lv").c_str(), "w");
-        ASSERT_NE(f, nullptr);
-        std::fclose(f);
-    }
-    EXPECT_EQ(Startup::countLevels(names.c_str()), 2);
+    std::string folder = mkdtemp(std::string("/tmp/sorrelmoor-levels-XXXXXX").data());
     for (int n : {1, 2, 4})
-        std::remove((folder + "/" + std::to_string(n) + ".lv").c_str());
-    rmdir(folder.c_str());
+        std::fclose(std::fopen((folder + "/" + std::to_string(n) + ".lv").c_str(), "w"));
+    EXPECT_EQ(Startup::countLevels((folder + "/%d.lv").c_str()), 2);
+    EXPECT_EQ(Startup::countLevels((folder + "/none/%d.lv").c_str()), 0);
+    std::filesystem::remove_all(folder);
 }
 
 TEST(Startup, DiePrintsBothLinesAndExitsWithOne) {
@@ -51,8 +37,8 @@ TEST(Startup, DiePrintsBothLinesAndExitsWithOne) {
         al_set_errno(12);
         die("Unable to initialize audio.");
     });
-    EXPECT_EQ(child.output, "FATAL: Unable to initialize audio..\nAllegro error: 12\n");
-    EXPECT_EQ(child.exitStatus, 1);
+    EXPECT_EQ(std::make_pair(child.exitStatus, child.output),
+              std::make_pair(1, std::string("FATAL: Unable to initialize audio..\nAllegro error: 12\n")));
 }
 
 } // namespace

@@ -1,166 +1,85 @@
-#include "input/SyntheticInput.h"
 #include "progress/Config.h"
 #include "states/GuiButton.h"
 #include "states/MenuFocus.h"
 #include "states/TitleState.h"
 #include "support/StateDriver.h"
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-// The title with the fourteen shipped levels, its buttons named by what they show.
-struct MenuFocusTest : StateTest {
-    struct Move {
-        const char* from;
-        int key;
-        const char* to;
-    };
+using MenuFocusTest = StateTest;
 
-    void SetUp() override {
-        StateTest::SetUp();
+std::string focused(TitleState& title) {
+    return title.focus.focused() ? title.focus.focused()->label : "(none)";
+}
+
+// From a 10-pixel box at the origin, looking right: a box in line wins over any out of line, and
+// out of line a pixel across costs two along.
+TEST(MenuFocusNearest, PrefersBoxesInLineThenTheLeastAlongPlusTwiceAcross) {
+    std::vector<std::pair<std::vector<Rect>, int>> rows = {
+        {{Rect(100, 5, 110, 15), Rect(11, 11, 21, 21)}, 0},  // 90 along in line, against 1 and 1
+        {{Rect(20, 20, 30, 30), Rect(39, 11, 49, 21)}, 0},   // 10 and 10 (30), against 29 and 1 (31)
+        {{Rect(20, 20, 30, 30), Rect(31, 14, 41, 24)}, 1},   // 10 and 10 (30), against 21 and 4 (29)
+        {{Rect(5, 0, 15, 10), Rect(10, 0, 20, 10)}, 1}};     // overlapping, against touching
+    for (const auto& [boxes, nearest] : rows)
+        EXPECT_EQ(MenuFocus::nearest(boxes, Rect(0, 0, 10, 10), MenuFocus::RIGHT), nearest) << boxes[0].x1;
+}
+
+// The fourteen shipped levels, every one open or only the first three, as on a fresh record. The
+// focus starts on the level the player is up to. Each move is "FROM KEY TO", with the buttons named
+// by their labels and the keys by their initial.
+TEST_F(MenuFocusTest, ArrowsGoAlongRowsAndAcrossToTheNearestOpenButtonThatWay) {
+    struct Row {
+        int open, completed;
+        const char *start, *moves;
+    } rows[] = {{14, 0, "1", "1 L 1, 1 U 1, 1 R 2, 1 D 6, 7 U 2, 5 R Sky, 10 R Yes, 14 D Quit, 11 D Quit, "
+                               "Sky L 5, Sky U Sky, Sky D Yes, Yes L 10, Quit U Yes, Quit L 14, Quit D Quit"},
+                {3, 2, "3", "3 R Sky, 1 D Quit, Sky L 3, Yes L Quit, Quit L 3"},
+                {14, 14, "??", "14 R ??, ?? R Yes, 10 D ??, ?? D Quit, ?? U 10, Quit U ??"}};
+    for (const Row& row : rows) {
         Config::get().initialize(14);
-    }
-    static void openAll(bool completed) {
-        for (LevelInfo& record : Config::get().levels) {
-            record.unlocked = true;
-            record.completed = completed;
+        for (int i = 0; i < 14; ++i) {
+            Config::get().levels[i].unlocked = i < row.open;
+            Config::get().levels[i].completed = i < row.completed;
         }
-    }
-    static std::vector<GuiButton*> buttons(TitleState& title) {
-        std::vector<GuiButton*> all = title.levelButtons;
-        all.insert(all.end(), {title.victoryButton, title.themeButton, title.musicButton, title.quitButton});
-        return all;
-    }
-    static GuiButton* named(TitleState& title, const std::string& label) {
-        for (GuiButton* button : buttons(title))
-            if (button->label == label)
-                return button;
-        ADD_FAILURE() << "no button " << label;
-        return nullptr;
-    }
-    static std::string nameOf(GuiButton* button) { return button ? button->label : "(none)"; }
-    void checkMoves(TitleState& title, const std::vector<Move>& moves) {
-        frame(title);  // the level buttons learn whether their levels are open
-        for (const Move& move : moves) {
-            title.focus.start(named(title, move.from));
-            frame(title);
-            frame(title, {move.key});
-            EXPECT_EQ(nameOf(title.focus.focused()), move.to) << "from " << move.from << " by key " << move.key;
-        }
-    }
-    void frameHolding(TitleState& title, const std::vector<int>& keys) {
-        SyntheticInput::clear(title.keyboard);
-        for (int key : keys)
-            SyntheticInput::setKey(title.keyboard, key, true);
-        AppStateBase::sCurrent = &title;
-        Switch::updatePrimaries();
-        title.update(0.017);
-    }
-    void mouseTo(TitleState& title, int x, int y, bool down = false) {
-        SyntheticInput::clear(title.mouse);
-        title.mouse.x = x;
-        title.mouse.y = y;
-        SyntheticInput::setButton(title.mouse, 1, down);
-        frame(title);
-    }
-    // The mouse and the keys never disagree: the focused button is the one shown hovered.
-    void expectOneHighlight(TitleState& title) {
-        for (GuiButton* button : buttons(title))
-            if (button->world) {
-                EXPECT_EQ(button->state == GuiButton::HOVERED, button == title.focus.focused()) << button->label;
-            }
-    }
-};
-
-const int UP = ALLEGRO_KEY_UP, DOWN = ALLEGRO_KEY_DOWN, LEFT = ALLEGRO_KEY_LEFT, RIGHT = ALLEGRO_KEY_RIGHT;
-
-TEST_F(MenuFocusTest, ArrowsGoAlongRowsAndAcrossToTheNearestButtonThatWay) {
-    openAll(false);
-    TitleState title;
-    checkMoves(title, {{"1", LEFT, "1"},      {"1", UP, "1"},       {"1", RIGHT, "2"},    {"1", DOWN, "6"},
-                       {"7", UP, "2"},        {"5", RIGHT, "Sky"},  {"10", RIGHT, "Yes"}, {"14", RIGHT, "Yes"},
-                       {"14", DOWN, "Quit"},  {"11", DOWN, "Quit"}, {"Sky", LEFT, "5"},   {"Sky", UP, "Sky"},
-                       {"Sky", DOWN, "Yes"},  {"Yes", LEFT, "10"},  {"Yes", DOWN, "Quit"}, {"Quit", UP, "Yes"},
-                       {"Quit", LEFT, "14"},  {"Quit", DOWN, "Quit"}});
-}
-
-TEST_F(MenuFocusTest, LockedLevelsAreSteppedOver) {
-    TitleState title;  // levels 1 to 3 open
-    checkMoves(title, {{"3", RIGHT, "Sky"}, {"1", DOWN, "Quit"}, {"Sky", LEFT, "3"}, {"Yes", LEFT, "Quit"},
-                       {"Quit", UP, "Yes"}, {"Quit", LEFT, "3"}});
-}
-
-TEST_F(MenuFocusTest, TheVictoryButtonTakesItsPlaceInTheGrid) {
-    openAll(true);
-    TitleState title;
-    checkMoves(title, {{"14", RIGHT, "??"}, {"??", RIGHT, "Yes"}, {"10", DOWN, "??"}, {"??", DOWN, "Quit"},
-                       {"??", UP, "10"},    {"Yes", LEFT, "10"},  {"Quit", UP, "??"}});
-}
-
-TEST_F(MenuFocusTest, TheFocusStartsWhereThePlayerIsUpTo) {
-    struct Case {
-        int completed;
-        const char* focused;
-    } cases[] = {{0, "1"}, {2, "3"}, {14, "??"}};
-    for (const Case& c : cases) {
-        openAll(false);
-        for (int i = 0; i < c.completed; ++i)
-            Config::get().levels[i].completed = true;
         TitleState title;
-        frame(title);
-        EXPECT_EQ(nameOf(title.focus.focused()), c.focused) << c.completed << " completed";
+        frame(title);  // the level buttons learn whether their levels are open
+        EXPECT_EQ(focused(title), row.start);
+        std::istringstream moves(row.moves);
+        for (std::string from, key, to; moves >> from >> key >> to;) {
+            for (Entity* entity : title.world.list(Tags::ENTT))
+                if (GuiButton* button = dynamic_cast<GuiButton*>(entity); button && button->label == from)
+                    title.focus.start(button);
+            frame(title);
+            frame(title, {ALLEGRO_KEY_LEFT + static_cast<int>(std::string("LRUD").find(key))});
+            EXPECT_EQ(focused(title), to.substr(0, to.find(','))) << from << " " << key;
+        }
     }
 }
 
-// Z and Space together are what the gamepad's button sends.
-TEST_F(MenuFocusTest, EachPressKeyActsOnceHoweverLongItIsHeld) {
-    std::vector<std::vector<int>> presses = {
-        {ALLEGRO_KEY_Z}, {ALLEGRO_KEY_SPACE}, {ALLEGRO_KEY_ENTER}, {ALLEGRO_KEY_Z, ALLEGRO_KEY_SPACE}};
+// On a fresh record, level 2's button is at (95, 330), the theme's at (550, 330). The focused button is
+// the one shown hovered, wherever the mouse rests.
+TEST_F(MenuFocusTest, TheFocusFollowsTheMouseAndLeavesWithItButOneTheKeysGaveStays) {
     TitleState title;
-    frame(title);
-    title.focus.start(title.themeButton);
-    for (const std::vector<int>& keys : presses) {
-        int before = title.themeIndex;
-        for (int i = 0; i < 3; ++i)
-            frameHolding(title, keys);
-        frame(title);
-        EXPECT_EQ(title.themeIndex, (before + 1) % 6) << "keys " << keys.size() << ", first " << keys[0];
+    struct Step {
+        int x, y, key, click;
+        const char* focused;
+    } steps[] = {{600, 340, 0, 0, "Sky"}, {600, 300, ALLEGRO_KEY_ENTER, 0, "(none)"},
+                 {100, 340, 0, 0, "2"},   {400, 250, ALLEGRO_KEY_RIGHT, 0, "3"},
+                 {420, 260, 0, 0, "3"},   {600, 340, ALLEGRO_KEY_DOWN, 0, "Yes"},
+                 {600, 340, 0, 1, "Locked (6 more)"}};  // pressed once, with nothing on a fresh record
+    for (const Step& step : steps) {
+        title.mouse.x = step.x;
+        title.mouse.y = step.y;
+        title.mouse.buttons = step.click ? 1 : 0;
+        frame(title, {step.key});
+        EXPECT_EQ(focused(title), step.focused) << "step " << &step - steps;
+        EXPECT_EQ(title.themeButton->state == GuiButton::HOVERED, title.focus.focused() == title.themeButton)
+            << &step - steps;
     }
-}
-
-TEST_F(MenuFocusTest, TheFocusFollowsTheMouseAndLeavesWithIt) {
-    TitleState title;
-    frame(title);
-    mouseTo(title, 100, 340);  // onto level 2
-    EXPECT_EQ(nameOf(title.focus.focused()), "2");
-    expectOneHighlight(title);
-    mouseTo(title, 400, 250);  // off every button: hovering ends
-    EXPECT_EQ(title.focus.focused(), nullptr);
-    expectOneHighlight(title);
-    frame(title, {RIGHT});  // back where it was, and on
-    EXPECT_EQ(nameOf(title.focus.focused()), "3");
-    mouseTo(title, 420, 260);  // a focus the keys gave stays while the mouse roams
-    EXPECT_EQ(nameOf(title.focus.focused()), "3");
-    mouseTo(title, 600, 340);  // onto the theme button
-    frame(title, {DOWN});      // the mouse rests there, but the keys have moved on
-    EXPECT_EQ(nameOf(title.focus.focused()), "Yes");
-    expectOneHighlight(title);
-    mouseTo(title, 600, 340, true);  // a click where the mouse rests takes the focus back
-    EXPECT_EQ(title.focus.focused(), title.themeButton);
-    EXPECT_EQ(title.themeIndex, 1);
-    expectOneHighlight(title);
-}
-
-TEST_F(MenuFocusTest, AHiddenFocusPressesNothing) {
-    TitleState title;
-    frame(title);
-    mouseTo(title, 600, 340);
-    mouseTo(title, 600, 300);
-    frame(title, {ALLEGRO_KEY_ENTER});
-    EXPECT_EQ(title.themeIndex, 0);
-    EXPECT_FALSE(title.themeButton->clicked);
 }
 
 } // namespace

@@ -10,196 +10,90 @@
 #include "states/TitleState.h"
 #include "support/StateDriver.h"
 
-#include <functional>
 #include <vector>
 
 namespace {
 
-// The player inside the levels the title runs, whose loops the test cannot step. A primary
-// switch made after the shared ones is sampled last in each turn: it writes the keys the running
-// level sees in its next turn. After a long while it holds Escape, so no level runs for ever.
+// Inside the levels the title runs, whose loops the test cannot step, it wins at once and holds
+// Space and Right, so closing the summary; after a long while Escape, so no level runs for ever. A
+// primary switch made after the shared ones is sampled last in each turn: it writes the keys the
+// running level sees in its next turn.
 struct LevelPlayer : Switch {
-    std::function<std::vector<int>(PlayState&)> keys;
-    std::vector<int> levels;  // the level of each turn played
+    int turns = 0;
     LevelPlayer() : Switch(true) {}
     bool on() override { return false; }
     void update() override {
-        PlayState* play = dynamic_cast<PlayState*>(AppStateBase::sCurrent);
-        if (!play)
-            return;
-        levels.push_back(play->levelNumber);
-        SyntheticInput::clear(play->keyboard);
-        for (int key : levels.size() < 300 ? keys(*play) : std::vector<int>{ALLEGRO_KEY_ESCAPE})
-            SyntheticInput::setKey(play->keyboard, key, true);
-    }
-};
-
-struct TitleStateTest : StateTest {
-    void SetUp() override {
-        StateTest::SetUp();
-        Controls::get();  // before any level player, so as to be sampled before it
-        Theme::current = Theme::themes[0];
-    }
-    void click(TitleState& title, GuiButton* button) {
-        button->clicked = true;
-        frame(title);
-    }
-    static void earnPoints(int levels) {
-        for (int i = 0; i < levels; ++i) {
-            LevelInfo& record = Config::get().levels[i];
-            record.completed = record.goldenCrown = record.silverCrown = true;
+        if (PlayState* play = dynamic_cast<PlayState*>(AppStateBase::sCurrent)) {
+            play->session.avatar()->status = Avatar::Status::WON;
+            SyntheticInput::clear(play->keyboard);
+            int leave = ++turns < 300 ? ALLEGRO_KEY_SPACE : ALLEGRO_KEY_ESCAPE;
+            SyntheticInput::setKey(play->keyboard, leave, true);
+            SyntheticInput::setKey(play->keyboard, ALLEGRO_KEY_RIGHT, true);
         }
     }
 };
 
-TEST_F(TitleStateTest, LevelButtonsFillRowsOfFiveUnderTheirHeading) {
+struct TitleStateTest : StateTest {
+    void click(TitleState& title, GuiButton* button) {
+        button->clicked = true;
+        frame(title);
+    }
+};
+
+// Seven records, a seventh kept from a larger set of levels: six level files. Where the buttons
+// stand is the focus tests' to show.
+TEST_F(TitleStateTest, AButtonForEachLevelFileTheFirstThreeOpenAndTheVictoryOnceEveryRecordIsComplete) {
     Config::get().initialize(7);
-    TitleState title;
-    ASSERT_EQ(title.levelButtons.size(), 7u);
-    Rect sixth = title.levelButtons[5]->rectangle;
-    EXPECT_EQ(sixth.x1, 55);
-    EXPECT_EQ(sixth.y1, 380);
-    EXPECT_EQ(sixth.x2, 85);
-    Rect fifth = title.levelButtons[4]->rectangle;
-    EXPECT_EQ(fifth.x1, 215);
-    EXPECT_EQ(title.levelButtons[6]->label, "7");
-    EXPECT_EQ(title.victoryButton->world, nullptr);  // nothing completed yet
-    frame(title);
-    EXPECT_EQ(title.unlockLabel->text, "Unlock points: 0/21");
-}
-
-// Records kept from a larger set of levels stay in the file but offer no level to play.
-TEST_F(TitleStateTest, RecordsBeyondTheLevelFilesGiveNoButtonsAndAreWrittenBack) {
-    Config::get().initialize(5);
-    Config::get().levels[4].completed = true;
-    Config::get().save();
-    Config::get().levels.clear();
-    Config::get().initialize(3);
-    {
+    Config::get().levelFiles = 6;
+    for (int completed = 1; completed <= 7; ++completed) {
+        Config::get().levels[completed - 1].completed = true;
         TitleState title;
-        EXPECT_EQ(title.levelButtons.size(), 3u);
+        frame(title);
+        std::string open;
+        for (GuiButton* button : title.levelButtons)
+            open += button->enabled ? "o" : "-";
+        EXPECT_EQ(open, "ooo---");
+        EXPECT_EQ(title.victoryButton->world, completed == 7 ? &title.world : nullptr);
+        EXPECT_EQ(title.unlockLabel->text, "Unlock points: " + std::to_string(completed) + "/21");
     }
-    Config::get().save();
-    Config::get().levels.clear();
-    Config::get().initialize(5);
-    ASSERT_EQ(Config::get().levels.size(), 5u);
-    EXPECT_TRUE(Config::get().levels[4].completed);
 }
 
-TEST_F(TitleStateTest, TheVictoryButtonIsOfferedOnlyWhenEveryLevelIsCompleted) {
-    Config::get().levels[0].completed = Config::get().levels[1].completed = true;
-    {
-        TitleState title;
-        EXPECT_EQ(title.victoryButton->world, nullptr);
-    }
-    Config::get().levels[2].completed = true;
+// 9 points: Sunset (6) is open, Mist (12) is not. The music switch stops the title tune and starts it
+// again, quietly.
+TEST_F(TitleStateTest, ThemeClicksComeBackRoundShowingLockedThemesWithoutApplyingThemAndTheMusicSwitches) {
+    for (LevelInfo& record : Config::get().levels)
+        record.completed = record.goldenCrown = record.silverCrown = true;
     TitleState title;
-    EXPECT_EQ(title.victoryButton->world, &title.world);
-}
-
-TEST_F(TitleStateTest, SixThemeClicksComeBackRoundShowingLockedThemesWithoutApplyingThem) {
-    earnPoints(3);  // 9 points: Sunset (6) is open, Mist (12) is not
-    TitleState title;
-    click(title, title.themeButton);
-    EXPECT_EQ(title.themeButton->label, "Sunset");
-    EXPECT_EQ(Theme::current, Theme::themes[1]);
-    click(title, title.themeButton);
-    EXPECT_EQ(title.themeButton->label, "Locked (3 more)");
-    EXPECT_EQ(Theme::current, Theme::themes[1]);
-    for (int i = 0; i < 3; ++i)
+    std::string shown;
+    for (int i = 0; i < 6; ++i) {
         click(title, title.themeButton);
-    EXPECT_EQ(title.themeButton->label, "Locked (21 more)");
-    click(title, title.themeButton);
-    EXPECT_EQ(title.themeButton->label, "Sky");
-    EXPECT_EQ(Theme::current, Theme::themes[0]);
-    EXPECT_FALSE(title.themeButton->clicked);
-}
-
-TEST_F(TitleStateTest, TheMusicSwitchStopsAndRestartsTheTitleTuneQuietly) {
-    al_duh_set_volume(al_play_module("media/dreamland.xm", 0, true), 0.25f);
-    TitleState title;
-    click(title, title.musicButton);
-    EXPECT_EQ(title.musicButton->label, "No");
-    EXPECT_EQ(al_default_duh_player, nullptr);
-    click(title, title.musicButton);
-    EXPECT_EQ(title.musicButton->label, "Yes");
-    ASSERT_NE(al_default_duh_player, nullptr);
-    EXPECT_FLOAT_EQ(al_duh_get_volume(al_default_duh_player), 0.25f);
-    EXPECT_LT(al_duh_get_position(al_default_duh_player), 65536 * 2);  // from the beginning
-}
-
-TEST_F(TitleStateTest, QuitAndEscapeEndTheMenu) {
-    {
-        TitleState title;
-        frame(title);
-        EXPECT_EQ(title.done, 0);
-        click(title, title.quitButton);
-        EXPECT_EQ(title.done, 1);
-        EXPECT_EQ(title.result, 0);
+        shown += title.themeButton->label + ": " + Theme::current->name() + ", ";
     }
-    TitleState title;
-    frame(title);
-    frame(title, {ALLEGRO_KEY_ESCAPE});
-    EXPECT_EQ(title.done, 1);
+    EXPECT_EQ(shown, "Sunset: Sunset, Locked (3 more): Sunset, Locked (9 more): Sunset, "
+                     "Locked (15 more): Sunset, Locked (21 more): Sunset, Sky: Sky, ");
+    click(title, title.musicButton);
+    EXPECT_EQ(title.musicButton->label + (al_default_duh_player ? ", playing" : ""), "No");
+    click(title, title.musicButton);
+    ASSERT_EQ(title.musicButton->label + (al_default_duh_player ? ", playing" : ""), "Yes, playing");
+    EXPECT_FLOAT_EQ(al_duh_get_volume(al_default_duh_player), 0.25f);
 }
 
-TEST_F(TitleStateTest, TheTitleLevelRunsBehindTheMenuAndIgnoresItsKeys) {
-    TitleState title;
-    PlayState& background = *title.background;
-    double before = 0;
-    for (Entity* entity : background.session.world.list(Tags::DYNA))
-        before += entity->x();
-    for (int i = 0; i < 10; ++i)
-        frame(title);
-    frame(title, {ALLEGRO_KEY_R});
-    for (int i = 0; i < 10; ++i)
-        frame(title);
-    double after = 0;
-    for (Entity* entity : background.session.world.list(Tags::DYNA))
-        after += entity->x();
-    EXPECT_NE(before, after);  // clouds and baddies have moved
-    EXPECT_EQ(title.done, 0);
-}
-
-TEST_F(TitleStateTest, KeysAloneStartLevelOneAndComeBackToTheMenu) {
+// The only level's summary, closed with Space, hands the title a Space already down.
+TEST_F(TitleStateTest, EnterPlaysTheFocusedLevelAndKeysHeldFromItPressNothingOnTheMenu) {
+    Controls::get();  // before the level player, so as to be sampled before it
+    Config::get().levels.erase(Config::get().levels.begin() + 1, Config::get().levels.end());
+    Config::get().levelFiles = 1;
     LevelPlayer player;
-    player.keys = [](PlayState&) { return std::vector<int>{ALLEGRO_KEY_ESCAPE}; };
-    TitleState title;
-    frame(title);
-    ASSERT_EQ(title.focus.focused(), title.levelButtons[0]);
-    frame(title, {ALLEGRO_KEY_RIGHT});
-    frame(title, {ALLEGRO_KEY_LEFT});
-    frame(title, {ALLEGRO_KEY_Z});
-    EXPECT_EQ(player.levels, std::vector<int>({0, 0}));  // a turn without keys, then Escape
-    frame(title, {ALLEGRO_KEY_ESCAPE});  // still held from the level: not a new press
-    EXPECT_EQ(title.done, 0);
-    EXPECT_EQ(title.focus.focused(), title.levelButtons[0]);
-    frame(title);
-    frame(title, {ALLEGRO_KEY_ESCAPE});
-    EXPECT_EQ(title.done, 1);
-}
-
-// The last level's summary, closed with Space, hands the title a Space already down.
-TEST_F(TitleStateTest, KeysHeldFromALevelPressNothingOnTheMenu) {
-    std::vector<LevelInfo>& records = Config::get().levels;
-    records.erase(records.begin() + 1, records.end());
-    Config::get().initialize(1);
-    LevelPlayer player;
-    player.keys = [](PlayState& play) {
-        play.session.avatar()->status = Avatar::Status::WON;
-        return std::vector<int>{ALLEGRO_KEY_SPACE, ALLEGRO_KEY_RIGHT};
-    };
     TitleState title;
     frame(title);
     frame(title, {ALLEGRO_KEY_ENTER});
     ASSERT_TRUE(Config::get().levels[0].completed);
-    size_t turnsPlayed = player.levels.size();
+    int turnsPlayed = player.turns;
     for (int i = 0; i < 5; ++i)
         frame(title, {ALLEGRO_KEY_SPACE, ALLEGRO_KEY_RIGHT});
-    EXPECT_EQ(player.levels.size(), turnsPlayed);
-    EXPECT_EQ(title.focus.focused(), title.levelButtons[0]);
-    EXPECT_EQ(title.victoryButton->world, &title.world);
-    EXPECT_FALSE(title.victoryButton->clicked);
+    EXPECT_EQ(player.turns, turnsPlayed);
+    click(title, title.quitButton);
+    EXPECT_EQ(title.done, 1);
 }
 
 } // namespace

@@ -53,10 +53,31 @@ void AllegroTest::expectPixel(ALLEGRO_BITMAP* bitmap, int x, int y, int r, int g
     EXPECT_NEAR(pb, b, tolerance) << "blue at " << x << "," << y;
 }
 
+int AllegroTest::count(ALLEGRO_BITMAP* bitmap, int x1, int y1, int x2, int y2,
+                       const std::function<bool(int r, int g, int b)>& test) {
+    int found = 0;
+    for (int y = y1; y < y2; ++y)
+        for (int x = x1; x < x2; ++x) {
+            unsigned char r, g, b;
+            al_unmap_rgb(al_get_pixel(bitmap, x, y), &r, &g, &b);
+            found += test(r, g, b);
+        }
+    return found;
+}
+
+int AllegroTest::differing(ALLEGRO_BITMAP* a, ALLEGRO_BITMAP* b, int x1, int y1, int x2, int y2) {
+    int found = 0;
+    for (int y = y1; y < y2; ++y)
+        for (int x = x1; x < x2; ++x) {
+            ALLEGRO_COLOR p = al_get_pixel(a, x, y), q = al_get_pixel(b, x, y);
+            found += p.r != q.r || p.g != q.g || p.b != q.b;
+        }
+    return found;
+}
+
 std::string AllegroTest::scratchFolder() {
-    if (scratch.empty()) {
-        char pattern[] = "/tmp/sorrelmoor-assets-XXXXXX";
+    char pattern[] = "/tmp/sorrelmoor-assets-XXXXXX";
+    if (scratch.empty())
         scratch = mkdtemp(pattern);
-    }
     return scratch;
 }

@@ -1,8 +1,5 @@
 #include "support/GameProcess.h"
 
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,59 +7,16 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <thread>
+
+#include "support/Files.h"
 
 namespace {
 
 const std::string RUN_DIR = SORRELMOOR_RUN_DIR;
+const std::string SHOTS = RUN_DIR + "/../screenshots";
 
-void sleepMs(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
-long windowPid(Display* x, Window w) {
-    Atom pidAtom = XInternAtom(x, "_NET_WM_PID", True);
-    if (pidAtom == None)
-        return -1;
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    long pid = -1;
-    if (XGetWindowProperty(x, w, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after, &data) ==
-            Success &&
-        data && count == 1)
-        pid = static_cast<long>(*reinterpret_cast<unsigned long*>(data));
-    if (data)
-        XFree(data);
-    return pid;
-}
-
-Window findWindow(Display* x, Window root, int pid) {
-    Window parent, *children = nullptr;
-    unsigned int count = 0;
-    Window found = 0;
-    if (!XQueryTree(x, root, &root, &parent, &children, &count))
-        return 0;
-    for (unsigned int i = 0; i < count && !found; ++i)
-        found = windowPid(x, children[i]) == pid ? children[i] : findWindow(x, children[i], pid);
-    if (children)
-        XFree(children);
-    return found;
-}
-
-void askToClose(Display* x, Window window) {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(x, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(x, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(x, window, False, NoEventMask, &event);
-    XFlush(x);
+double now() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 } // namespace
@@ -70,9 +24,8 @@ void askToClose(Display* x, Window window) {
 GameProcess::GameProcess() {
     char pattern[] = "/tmp/sorrelmoor-game-XXXXXX";
     scratch = mkdtemp(pattern);
-    symlink((RUN_DIR + "/media").c_str(), (scratch + "/media").c_str());
-    // A copy, so that what the game writes into levels/ (the editor's files) stays here.
-    std::system(("cp -r '" + RUN_DIR + "/levels' '" + scratch + "/levels'").c_str());
+    std::system(("ln -s '" + RUN_DIR + "/media' '" + scratch + "/media' && cp -r '" + RUN_DIR + "/levels' '" +
+                 scratch + "/' && mkdir -p '" + SHOTS + "'").c_str());
 }
 
 GameProcess::~GameProcess() {
@@ -80,90 +33,76 @@ GameProcess::~GameProcess() {
     std::system(("rm -rf '" + scratch + "'").c_str());
 }
 
-void GameProcess::start(const std::vector<std::string>& arguments, const std::vector<std::string>& environment) {
+// The screen is the game's alone: headless-run starts it, and the game says where it is. The graphics
+// driver keeps some memory until the process ends, which a sanitizer build's leak check would report
+// as the game's; the game's own code is leak-checked elsewhere.
+void GameProcess::start(const std::string& arguments, const std::string& screen,
+                        const std::string& environment) {
+    std::string game = "printf %s $DISPLAY >display; exec env " + environment + " " + RUN_DIR +
+                       "/sorrelmoor " + arguments + " >stdout.txt";
+    std::string command = "cd '" + scratch + "' && ASAN_OPTIONS=detect_leaks=0 HEADLESS_SCREEN=" + screen +
+                          "x24 exec " SORRELMOOR_SOURCE_DIR "/tools/headless-run sh -c '" + game + "'";
     std::fflush(stdout);
     child = fork();
-    if (child != 0)
-        return;
-    if (chdir(scratch.c_str()) != 0)
+    if (child == 0) {
+        setpgid(0, 0);  // one group, so that a kill ends the screen with the game
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
         _exit(127);
-    std::freopen("stdout.txt", "w", stdout);
-    // The graphics driver keeps some memory until the process ends, which a sanitizer build's
-    // leak check would report as the game's; the game's own code is leak-checked elsewhere.
-    setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
-    for (const std::string& entry : environment) {
-        size_t eq = entry.find('=');
-        std::string name = entry.substr(0, eq), value = entry.substr(eq + 1);
-        if (value.empty())
-            unsetenv(name.c_str());
-        else
-            setenv(name.c_str(), value.c_str(), 1);
     }
-    std::string program = RUN_DIR + "/sorrelmoor";
-    std::vector<char*> argv{program.data()};
-    std::vector<std::string> copies = arguments;
-    for (std::string& a : copies)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    execv(program.c_str(), argv.data());
-    _exit(127);
-}
-
-bool GameProcess::running() {
-    int status = 0;
-    if (child > 0 && waitpid(child, &status, WNOHANG) == child) {
-        exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        child = -1;
-    }
-    return child > 0;
 }
 
 int GameProcess::wait(double seconds) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (running()) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            kill(child, SIGKILL);
-            waitpid(child, nullptr, 0);
-            child = -1;
-            return -1;
-        }
-        sleepMs(20);
-    }
+    int status = 0;
+    for (double end = now() + seconds; child > 0 && waitpid(child, &status, WNOHANG) == 0; pause(0.02))
+        if (now() >= end)
+            kill(-child, SIGKILL);
+    if (child > 0)
+        exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    child = -1;
     return exitStatus;
 }
 
-std::string GameProcess::output() const {
-    std::ifstream in(scratch + "/stdout.txt");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+std::string GameProcess::onScreen(const std::string& command) const {
+    std::string printed;
+    FILE* out = popen(("DISPLAY=" + display + " timeout 20 " + command + " 2>/dev/null").c_str(), "r");
+    for (int c; out && (c = std::fgetc(out)) != EOF;)
+        printed += static_cast<char>(c);
+    if (out)
+        pclose(out);
+    return printed;
 }
 
-unsigned long GameProcess::window(double seconds) {
-    Display* x = XOpenDisplay(nullptr);
-    if (!x)
-        return 0;
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    Window found = 0;
-    while (!found && running() && std::chrono::steady_clock::now() < deadline) {
-        found = findWindow(x, DefaultRootWindow(x), child);
-        if (!found)
-            sleepMs(100);
+// Without a window manager, keys go to the window under the pointer.
+bool GameProcess::open(double seconds) {
+    for (double end = now() + seconds; windowId.empty() && now() < end; pause(0.1)) {
+        display = fileText(scratch + "/display");
+        if (!display.empty())
+            windowId = onScreen("xdotool search --sync --onlyvisible --name .");
+        windowId = windowId.substr(0, windowId.find('\n'));
     }
-    XCloseDisplay(x);
+    moveTo(400, 300);
+    onScreen("xdotool windowfocus " + windowId);
+    pause(1.5);  // for the first frames to be drawn
+    return !windowId.empty();
+}
+
+
+bool GameProcess::shoot(const std::string& name, int width, int height) {
+    std::string path = SHOTS + "/" + name + ".png";
+    onScreen("import -window " + windowId + " '" + path + "'");
+    pixels = onScreen("convert '" + path + "' -depth 8 rgb:-");
+    shotWidth = width;
+    return pixels.size() == 3u * width * height;
+}
+
+int GameProcess::count(int x1, int y1, int x2, int y2, const std::function<bool(Colour)>& test,
+                       int step) const {
+    auto byte = [&](size_t at) { return at < pixels.size() ? static_cast<unsigned char>(pixels[at]) : 0; };
+    int found = 0;
+    for (int y = y1; y < y2; y += step)
+        for (int x = x1; x < x2; x += step) {
+            size_t at = 3 * (static_cast<size_t>(y) * shotWidth + x);
+            found += test({byte(at), byte(at + 1), byte(at + 2)}) ? 1 : 0;
+        }
     return found;
-}
-
-int closeGameWindow(GameProcess& game, double seconds) {
-    Display* x = XOpenDisplay(nullptr);
-    if (!x)
-        return game.wait(0);
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (game.running() && std::chrono::steady_clock::now() < deadline) {
-        if (Window window = findWindow(x, DefaultRootWindow(x), game.pid()))
-            askToClose(x, window);
-        sleepMs(500);
-    }
-    XCloseDisplay(x);
-    return game.wait(0);
 }

@@ -6,8 +6,9 @@
 
 #include <gtest/gtest.h>
 
-Scenario::Scenario(const std::string& folder, const std::vector<std::string>& rows, const std::string& objects)
-    : levelFile(folder + "/scenario.lv") {
+Scenario::Scenario(const std::string& folder, const std::vector<std::string>& rows,
+                   const std::string& objects, const std::string& name)
+    : levelFile(folder + "/" + name) {
     std::string text = "map\n";
     for (int row = 0; row < LevelText::ROWS; ++row) {
         std::string line = row < int(rows.size()) ? rows[row] : "";

@@ -4,9 +4,10 @@
 #include "input/SyntheticInput.h"
 #include "music/a5play.h"
 
-#include <allegro5/allegro_audio.h>
 #include "progress/Config.h"
 #include "support/Scenario.h"
+
+#include <allegro5/allegro_audio.h>
 
 void StateTest::SetUpTestSuite() {
     AllegroTest::SetUpTestSuite();
@@ -29,25 +30,32 @@ void StateTest::SetUp() {
 
 void StateTest::TearDown() {
     Config::get().path = savedProgressPath;
-    Config::get().levels.clear();
     AppStateBase::sCurrent = nullptr;
     al_stop_module();
     AllegroTest::TearDown();
 }
 
-void StateTest::frame(AppState<int>& state, std::initializer_list<int> keys, double dt) {
-    SyntheticInput::clear(state.keyboard);
+void StateTest::frame(AppState<int>& state, std::initializer_list<int> keys, double dt,
+                      AppState<int>* current) {
+    AppState<int>& running = current ? *current : state;
+    SyntheticInput::clear(running.keyboard);
     for (int key : keys)
-        SyntheticInput::setKey(state.keyboard, key, true);
-    AppStateBase::sCurrent = &state;
+        SyntheticInput::setKey(running.keyboard, key, true);
+    AppStateBase::sCurrent = &running;
     Switch::updatePrimaries();
     state.update(dt);
 }
 
+void StateTest::mouse(AppState<int>& state, int x, int y, bool left, bool right, int wheel) {
+    SyntheticInput::clear(state.mouse);
+    state.mouse.x = x;
+    state.mouse.y = y;
+    state.mouse.z = wheel;
+    state.mouse.buttons = (left ? 1 : 0) | (right ? 2 : 0);
+    frame(state);
+}
+
 std::string StateTest::levelFile(const std::vector<std::string>& rows, const std::string& objects) {
     static int made = 0;
-    Scenario scenario(scratchFolder(), rows, objects);
-    std::string path = scratchFolder() + "/level" + std::to_string(++made) + ".lv";
-    std::rename(scenario.levelFile.c_str(), path.c_str());
-    return path;
+    return Scenario(scratchFolder(), rows, objects, "level" + std::to_string(++made) + ".lv").levelFile;
 }

@@ -12,7 +12,7 @@ public:
     int* destroyed;
     bool signLike = false;  // orders the all-entities list by position, as signs do
 
-    explicit Probe(int layer = 50, int* destroyed = nullptr) : layer(layer), destroyed(destroyed) {}
+    explicit Probe(int drawLayer = 50, int* counter = nullptr) : layer(drawLayer), destroyed(counter) {}
     ~Probe() override {
         if (destroyed)
             ++*destroyed;
