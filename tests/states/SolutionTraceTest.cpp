@@ -86,8 +86,8 @@ TEST_P(SolutionTraceTest, PlaysStepForStepAsRecorded) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Solutions, SolutionTraceTest, ::testing::ValuesIn(RECORDED),
-                         [](const ::testing::TestParamInfo<Recorded>& info) {
-                             return "Level" + std::to_string(info.param.level);
+                         [](const ::testing::TestParamInfo<Recorded>& played) {
+                             return "Level" + std::to_string(played.param.level);
                          });
 
 } // namespace
