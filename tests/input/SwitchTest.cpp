@@ -1,168 +1,72 @@
-#include "core/AppState.h"
 #include "input/Controls.h"
 #include "input/SyntheticInput.h"
-
-#include <gtest/gtest.h>
+#include "support/StateDriver.h"
 
 #include <algorithm>
 
 namespace {
 
-// Stands in as the running state and serves snapshots the test writes.
-struct SnapshotState : AppStateBase {
-    ALLEGRO_KEYBOARD_STATE keyboard;
-    ALLEGRO_MOUSE_STATE mouse;
-    AppStateBase* previous;
+using SwitchTest = StateTest;
 
-    SnapshotState() : previous(sCurrent) {
-        SyntheticInput::clear(keyboard);
-        SyntheticInput::clear(mouse);
-        sCurrent = this;
-    }
-    ~SnapshotState() override { sCurrent = previous; }
-    void handleEvents() override {}
-    void update(double) override {}
-    void render(ALLEGRO_DISPLAY*) override {}
-    ALLEGRO_KEYBOARD_STATE* keyState() override { return &keyboard; }
-    ALLEGRO_MOUSE_STATE* mouseState() override { return &mouse; }
-
-    void hold(int key, bool down) { SyntheticInput::setKey(keyboard, key, down); }
-    void turn() { Switch::updatePrimaries(); }
-};
-
-bool isPrimary(Switch* s) {
-    return std::find(Switch::sPrimaries.begin(), Switch::sPrimaries.end(), s) != Switch::sPrimaries.end();
-}
-
-TEST(Switches, HeldKeyIsOnePressUntilReleased) {
-    SnapshotState state;
-    Key z(ALLEGRO_KEY_Z);
-    OnPress jump(&z);
+// A press of a press is on in the same turn as the first; switches read the state run last.
+TEST_F(SwitchTest, AHeldKeyIsOnePressUntilReleasedAndDependentsFollowTheirSourceAtOnce) {
+    AppState<int> state, inner;
+    Key z(ALLEGRO_KEY_Z), left(ALLEGRO_KEY_LEFT);
+    OnPress jump(&z), again(&jump);
     std::vector<bool> seen;
-    for (bool down : {true, true, true, false, true, true}) {
-        state.hold(ALLEGRO_KEY_Z, down);
-        state.turn();
+    for (bool down : {true, true, false, true, false}) {
+        frame(state, {down ? ALLEGRO_KEY_Z : ALLEGRO_KEY_X});
         seen.push_back(jump.on());
         EXPECT_EQ(z.on(), down);
+        EXPECT_EQ(again.on(), jump.on());
+        EXPECT_FALSE(left.on());
     }
-    EXPECT_EQ(seen, (std::vector<bool>{true, false, false, false, true, false}));
+    EXPECT_EQ(seen, (std::vector<bool>{true, false, false, true, false}));
+    z.unregisterDependent(&jump);
+    frame(state, {ALLEGRO_KEY_Z});
+    EXPECT_FALSE(jump.on()) << "an unregistered dependent keeps its last value";
+    frame(inner);
+    EXPECT_FALSE(z.on());
 }
 
-TEST(Switches, PressAndReleaseBetweenTurnsIsNotSeen) {
-    SnapshotState state;
-    Key x(ALLEGRO_KEY_X);
-    OnPress toss(&x);
-    state.turn();
-    state.hold(ALLEGRO_KEY_X, true);
-    state.hold(ALLEGRO_KEY_X, false);
-    state.turn();
-    EXPECT_FALSE(toss.on());
-    EXPECT_FALSE(x.on());
-}
-
-TEST(Switches, KeysOnlyAnswerForTheirOwnCode) {
-    SnapshotState state;
-    Key left(ALLEGRO_KEY_LEFT), right(ALLEGRO_KEY_RIGHT);
-    state.hold(ALLEGRO_KEY_RIGHT, true);
-    state.turn();
-    EXPECT_FALSE(left.on());
-    EXPECT_TRUE(right.on());
-}
-
-TEST(Switches, MouseButtonsReadTheirOwnBit) {
-    SnapshotState state;
-    MouseKey leftButton(MouseKey::LEFT), rightButton(MouseKey::RIGHT);
-    OnPress click(&leftButton);
-    SyntheticInput::setButton(state.mouse, 2, true);
-    state.turn();
-    EXPECT_FALSE(leftButton.on());
-    EXPECT_TRUE(rightButton.on());
+TEST_F(SwitchTest, EachControlAnswersToItsKeyOnceAPressAndMouseButtonsToTheirOwnBits) {
+    AppState<int> state;
+    Controls& controls = Controls::get();
+    EXPECT_EQ(&Controls::get(), Controls::controls) << "made once";
+    const std::pair<int, Switch*> bindings[] = {
+        {ALLEGRO_KEY_UP, controls.up},         {ALLEGRO_KEY_DOWN, controls.down},
+        {ALLEGRO_KEY_LEFT, controls.left},     {ALLEGRO_KEY_RIGHT, controls.right},
+        {ALLEGRO_KEY_Z, controls.jump},        {ALLEGRO_KEY_X, controls.toss},
+        {ALLEGRO_KEY_SPACE, controls.confirm}, {ALLEGRO_KEY_ESCAPE, controls.back},
+        {ALLEGRO_KEY_R, controls.retry},       {ALLEGRO_KEY_P, controls.pause},
+        {ALLEGRO_KEY_H, controls.hud},         {ALLEGRO_KEY_ENTER, controls.enter}};
+    for (auto [key, control] : bindings) {
+        frame(state, {key});
+        for (auto [otherKey, other] : bindings)
+            EXPECT_EQ(other->on(), otherKey == key) << "key " << key;
+        frame(state, {key});
+        EXPECT_EQ(control->on(), control == controls.up || control == controls.down || control == controls.left ||
+                                     control == controls.right)
+            << "held, key " << key;
+    }
+    MouseKey rightButton(MouseKey::RIGHT);
     SyntheticInput::setButton(state.mouse, 1, true);
-    state.turn();
-    EXPECT_TRUE(click.on());
-    state.turn();
-    EXPECT_FALSE(click.on());
+    frame(state);
+    EXPECT_TRUE(controls.click->on());
+    EXPECT_FALSE(rightButton.on());
+    SyntheticInput::setButton(state.mouse, 2, true);
+    frame(state);
+    EXPECT_FALSE(controls.click->on());
+    EXPECT_TRUE(rightButton.on());
 }
 
-TEST(Switches, SwitchesReadTheInnermostState) {
-    SnapshotState outer;
-    Key r(ALLEGRO_KEY_R);
-    outer.hold(ALLEGRO_KEY_R, true);
-    {
-        SnapshotState inner;
-        inner.turn();
-        EXPECT_FALSE(r.on());
-    }
-    outer.turn();
-    EXPECT_TRUE(r.on());
-}
-
-TEST(Switches, DestroyedPrimaryIsNoLongerSampled) {
+TEST_F(SwitchTest, ADestroyedPrimaryIsNoLongerSampled) {
     size_t before = Switch::sPrimaries.size();
     Key* escape = new Key(ALLEGRO_KEY_ESCAPE);
-    EXPECT_TRUE(isPrimary(escape));
-    EXPECT_EQ(Switch::sPrimaries.size(), before + 1);
+    EXPECT_EQ(Switch::sPrimaries.back(), escape);
     delete escape;
-    EXPECT_FALSE(isPrimary(escape));
     EXPECT_EQ(Switch::sPrimaries.size(), before);
-    SnapshotState state;
-    state.turn();  // would touch freed memory if it were still listed
-}
-
-TEST(Switches, DependentsUpdateInOrderRightAfterTheirSource) {
-    SnapshotState state;
-    Key z(ALLEGRO_KEY_Z);
-    OnPress first(&z);
-    OnPress second(&first);  // a press of a press: on in the same turn as the first
-    state.hold(ALLEGRO_KEY_Z, true);
-    state.turn();
-    EXPECT_TRUE(first.on());
-    EXPECT_TRUE(second.on());
-    z.unregisterDependent(&first);
-    state.hold(ALLEGRO_KEY_Z, false);
-    state.turn();
-    EXPECT_TRUE(first.on()) << "an unregistered dependent keeps its last value";
-}
-
-TEST(Controls, KeyHeldWhenTheSetIsMadeCountsAsPressedOnce) {
-    SnapshotState state;
-    state.hold(ALLEGRO_KEY_Z, true);
-    state.hold(ALLEGRO_KEY_SPACE, true);
-    Controls& controls = Controls::get();
-    EXPECT_EQ(&controls, Controls::controls);
-    EXPECT_EQ(&Controls::get(), Controls::controls) << "made once";
-    state.turn();
-    EXPECT_TRUE(controls.jump->on());
-    EXPECT_TRUE(controls.confirm->on());
-    EXPECT_FALSE(controls.toss->on());
-    EXPECT_FALSE(controls.up->on());
-    state.turn();
-    EXPECT_FALSE(controls.jump->on());
-}
-
-TEST(Controls, EachControlAnswersToItsKey) {
-    SnapshotState state;
-    Controls& controls = Controls::get();
-    state.turn();
-    struct Binding {
-        int key;
-        Switch* control;
-    } bindings[] = {{ALLEGRO_KEY_UP, controls.up},       {ALLEGRO_KEY_DOWN, controls.down},
-                    {ALLEGRO_KEY_LEFT, controls.left},   {ALLEGRO_KEY_RIGHT, controls.right},
-                    {ALLEGRO_KEY_Z, controls.jump},      {ALLEGRO_KEY_X, controls.toss},
-                    {ALLEGRO_KEY_SPACE, controls.confirm}, {ALLEGRO_KEY_ESCAPE, controls.back},
-                    {ALLEGRO_KEY_R, controls.retry}};
-    for (const Binding& b : bindings) {
-        state.hold(b.key, true);
-        state.turn();
-        EXPECT_TRUE(b.control->on()) << "key " << b.key;
-        state.hold(b.key, false);
-        state.turn();
-        EXPECT_FALSE(b.control->on()) << "key " << b.key;
-    }
-    SyntheticInput::setButton(state.mouse, 1, true);
-    state.turn();
-    EXPECT_TRUE(controls.click->on());
+    EXPECT_EQ(std::count(Switch::sPrimaries.begin(), Switch::sPrimaries.end(), escape), 0);
 }
 
 } // namespace
