@@ -9,23 +9,21 @@ namespace {
 
 using ResourcesTest = AllegroTest;
 
-TEST_F(ResourcesTest, SecondRequestForANameGivesTheSameAsset) {
-    ALLEGRO_BITMAP* image = al_create_bitmap(3, 3);
+TEST_F(ResourcesTest, ASecondRequestForANameGivesTheSameAssetWithoutReadingAgain) {
     std::string path = scratchFolder() + "/bag.png";
-    ASSERT_TRUE(al_save_bitmap(path.c_str(), image));
-    al_destroy_bitmap(image);
-
+    ASSERT_TRUE(al_save_bitmap(path.c_str(), target(3, 3, al_map_rgb(0, 0, 0))));
     ALLEGRO_BITMAP *first = nullptr, *second = nullptr;
     Resources::load(first, path.c_str());
-    std::remove(path.c_str());  // a second read would now fail: the cache must not read again
+    std::remove(path.c_str());
     Resources::load(second, path.c_str());
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first, second);
     EXPECT_EQ(Resources::sResources[path]->name, path);
 }
 
-TEST_F(ResourcesTest, MissingSoundBecomesSilenceAndIsReportedOnce) {
-    ChildResult child = runInChild([] {
+// A missing sound is one silent 8-bit sample, cached, and reported once.
+TEST_F(ResourcesTest, AMissingSoundIsSilenceButAMissingPictureFontOrSheetIsFatal) {
+    ChildResult sound = runInChild([] {
         al_install_audio();
         al_init_acodec_addon();
         ALLEGRO_SAMPLE *first = nullptr, *second = nullptr;
@@ -35,33 +33,17 @@ TEST_F(ResourcesTest, MissingSoundBecomesSilenceAndIsReportedOnce) {
                       static_cast<unsigned char*>(al_get_sample_data(first))[0] == 128;
         std::exit(silent ? 0 : 3);
     });
-    EXPECT_EQ(child.exitStatus, 0) << "the substitute is one silent 8-bit sample, cached";
-    EXPECT_EQ(child.output, "Unable to load sound (no SNDFILE support?): 'media/no-such-sound.wav'.\n"
+    EXPECT_EQ(sound.exitStatus, 0);
+    EXPECT_EQ(sound.output, "Unable to load sound (no SNDFILE support?): 'media/no-such-sound.wav'.\n"
                             "Falling back to no sound.\n");
-}
-
-TEST_F(ResourcesTest, MissingFontOrBitmapIsFatal) {
-    ChildResult font = runInChild([] {
-        ALLEGRO_FONT* f;
-        Resources::load(f, "media/no-such-font.ttf");
-    });
-    EXPECT_EQ(font.exitStatus, 1);
+    ChildResult font = runInChild([] { ALLEGRO_FONT* f; Resources::load(f, "media/no-such-font.ttf"); });
+    ChildResult bitmap = runInChild([] { ALLEGRO_BITMAP* b; Resources::load(b, "media/no-such-image.png"); });
+    ChildResult sheet = runInChild([] { Sheet* s; Resources::load(s, "media/no-such-sheet.png"); });
     EXPECT_EQ(font.output, "Unable to find resource: 'media/no-such-font.ttf'.\n");
-    ChildResult bitmap = runInChild([] {
-        ALLEGRO_BITMAP* b;
-        Resources::load(b, "media/no-such-image.png");
-    });
-    EXPECT_EQ(bitmap.exitStatus, 1);
     EXPECT_EQ(bitmap.output, "Unable to find resource: 'media/no-such-image.png'.\n");
-}
-
-TEST_F(ResourcesTest, MissingSheetIsFatal) {
-    ChildResult sheet = runInChild([] {
-        Sheet* s;
-        Resources::load(s, "media/no-such-sheet.png");
-    });
-    EXPECT_EQ(sheet.exitStatus, 1);
     EXPECT_EQ(sheet.output, "UNABLE TO LOAD BITMAP 'media/no-such-sheet.png'!");
+    for (const ChildResult& result : {font, bitmap, sheet})
+        EXPECT_EQ(result.exitStatus, 1);
 }
 
 } // namespace

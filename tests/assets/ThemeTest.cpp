@@ -13,112 +13,84 @@ struct ThemeTest : AllegroTest {
         if (!Theme::current)
             Theme::initialize();
     }
-    static bool isIdentity(const ALLEGRO_TRANSFORM* t) {
-        ALLEGRO_TRANSFORM identity;
-        al_identity_transform(&identity);
-        return std::memcmp(t->m, identity.m, sizeof identity.m) == 0;
+    // Where the scene's transform puts (x, y).
+    static std::pair<float, float> moved(float x, float y) {
+        al_transform_coordinates(al_get_current_transform(), &x, &y);
+        return {x, y};
     }
 };
 
-TEST_F(ThemeTest, SixThemesInMenuOrderWithTheirThresholds) {
+// Mist's clouds are always in front, Night's always behind, the others' two in three behind.
+TEST_F(ThemeTest, SixThemesInMenuOrderWithTheirThresholdsSkiesAndClouds) {
     const char* names[] = {"Sky", "Sunset", "Mist", "Night", "Crooked", "Liquor"};
-    int points[] = {0, 6, 12, 18, 24, 30};
     for (int i = 0; i < 6; ++i) {
         ASSERT_NE(Theme::themes[i], nullptr);
         EXPECT_STREQ(Theme::themes[i]->name(), names[i]);
-        EXPECT_EQ(Theme::themes[i]->unlockPoints(), points[i]);
+        EXPECT_EQ(Theme::themes[i]->unlockPoints(), 6 * i);
     }
     EXPECT_EQ(Theme::current, Theme::themes[0]);
-}
-
-TEST_F(ThemeTest, MistCloudsAlwaysInFrontNightAlwaysBehindOthersMostlyBehind) {
+    unsigned char r, g, b;
+    al_unmap_rgb(Theme::themes[1]->gradientUp(), &r, &g, &b);
+    EXPECT_EQ(std::vector<int>({r, g, b}), std::vector<int>({230, 130, 30}));
+    EXPECT_FLOAT_EQ(Theme::themes[0]->gradientUp().g, 0.85f);
+    EXPECT_FLOAT_EQ(Theme::themes[2]->gradientDown().r, 0.45f);
+    EXPECT_FLOAT_EQ(Theme::themes[3]->cloudColor().a, 1.0f);
+    EXPECT_NEAR(Theme::themes[0]->cloudColor().a, 128 / 255.0f, 1e-6);
     int behind = 0;
     for (int i = 0; i < 300; ++i) {
         EXPECT_FALSE(Theme::themes[2]->behind());
         EXPECT_TRUE(Theme::themes[3]->behind());
         behind += Theme::themes[0]->behind() ? 1 : 0;
     }
-    EXPECT_GT(behind, 150);
-    EXPECT_LT(behind, 250);
+    EXPECT_NEAR(behind, 200, 50);
 }
 
-TEST_F(ThemeTest, StarsStayInTheFieldAndWrapOnlyBelowZero) {
+// Stars are faint dots drawn before they move, each a little faster than the one before, and
+// wrap only once they pass below zero.
+TEST_F(ThemeTest, NightsStarsDriftLeftAndItsVeilDarkens) {
     ThNight night;
-    for (int i = 0; i < ThNight::STARS; ++i) {
-        EXPECT_GE(night.starX[i], 3.0);
-        EXPECT_LE(night.starY[i], 597.0);
-    }
-    target(800, 600, al_map_rgb(0, 0, 0));
-    night.starX[0] = 0.6;   // lands exactly on 0: stays
-    night.starX[50] = 0.5;  // moves 0.8: wraps
-    night.preProcess();
-    EXPECT_DOUBLE_EQ(night.starX[0], 0.0);
-    EXPECT_NEAR(night.starX[50], 799.7, 1e-9);
-}
-
-TEST_F(ThemeTest, StarsAreFaintDotsDrawnBeforeTheyMove) {
-    ThNight night;
+    for (int i = 0; i < ThNight::STARS; ++i)
+        ASSERT_TRUE(night.starX[i] >= 3.0 && night.starY[i] <= 597.0);
+    night.starX[0] = 0.6;
+    night.starX[50] = 0.5;
     night.starX[7] = 100;
     night.starY[7] = 50;
     ALLEGRO_BITMAP* canvas = target(800, 600, al_map_rgb(0, 0, 0));
     night.preProcess();
     expectPixel(canvas, 100, 50, 80, 80, 80, 2);
+    EXPECT_DOUBLE_EQ(night.starX[0], 0.0);
+    EXPECT_NEAR(night.starX[50], 799.7, 1e-9);
     EXPECT_DOUBLE_EQ(night.starX[7], 100 - (0.6 + 0.4 * 7 / 100));
-}
-
-TEST_F(ThemeTest, NightVeilDarkensByAlphaEightyAndRestoresTheBlender) {
-    ALLEGRO_BITMAP* canvas = target(800, 600, al_map_rgb(255, 255, 255));
-    Theme::themes[3]->postProcess();
+    canvas = target(800, 600, al_map_rgb(255, 255, 255));
+    night.postProcess();
     expectPixel(canvas, 400, 300, 175, 175, 175, 1);
-    ALLEGRO_COLOR tint = Draw::tint();
-    EXPECT_EQ(tint.r + tint.g + tint.b + tint.a, 4.0f);
+    EXPECT_EQ(Draw::tint().a, 1.0f);
 }
 
 TEST_F(ThemeTest, MistHazesTheTopAndFadesOutDownwards) {
     ALLEGRO_BITMAP* canvas = target(800, 600, al_map_rgb(0, 0, 0));
     Theme::themes[2]->postProcess();
-    expectPixel(canvas, 10, 10, 110, 110, 110, 2);
-    expectPixel(canvas, 10, 199, 110, 110, 110, 2);
-    expectPixel(canvas, 10, 400, 55, 55, 55, 3);
-    expectPixel(canvas, 10, 599, 0, 0, 0, 2);
+    for (auto [y, grey] : {std::pair{10, 110}, {199, 110}, {400, 55}, {599, 0}})
+        expectPixel(canvas, 10, y, grey, grey, grey, 3);
 }
 
-TEST_F(ThemeTest, SkyColours) {
-    ALLEGRO_COLOR up = Theme::themes[1]->gradientUp();
-    unsigned char r, g, b;
-    al_unmap_rgb(up, &r, &g, &b);
-    EXPECT_EQ(r, 230);
-    EXPECT_EQ(g, 130);
-    EXPECT_EQ(b, 30);
-    EXPECT_FLOAT_EQ(Theme::themes[0]->gradientUp().g, 0.85f);
-    EXPECT_FLOAT_EQ(Theme::themes[2]->gradientDown().r, 0.45f);
-    EXPECT_FLOAT_EQ(Theme::themes[3]->cloudColor().a, 1.0f);
-    EXPECT_NEAR(Theme::themes[0]->cloudColor().a, 128 / 255.0f, 1e-6);
-}
-
-TEST_F(ThemeTest, CrookedTiltsTheSceneAndEndsOnTheIdentity) {
+// Both tilt the scene and hand back the transform they found.
+TEST_F(ThemeTest, CrookedAndSwayTiltTheSceneAndPutTheTransformBack) {
     target(10, 10, al_map_rgb(0, 0, 0));
     Theme::themes[4]->preProcess();
-    float x = 0, y = 0;
-    al_transform_coordinates(al_get_current_transform(), &x, &y);
-    EXPECT_FLOAT_EQ(x, 25);
-    EXPECT_FLOAT_EQ(y, -40);
+    EXPECT_EQ(moved(0, 0), std::make_pair(25.0f, -40.0f));
+    EXPECT_NEAR(moved(100, 0).second, -40 + 100 * std::sin(M_PI / 32), 1e-3);
     Theme::themes[4]->postProcess();
-    EXPECT_TRUE(isIdentity(al_get_current_transform()));
-}
-
-TEST_F(ThemeTest, SwayBobsWithItsClockAndRestoresTheSavedTransform) {
     ThSway sway;
-    target(10, 10, al_map_rgb(0, 0, 0));
     sway.update(0.5);
     sway.update(1.0);
-    EXPECT_DOUBLE_EQ(sway.clock, 1.5);
     sway.preProcess();
-    float x = 0, y = 0;
-    al_transform_coordinates(al_get_current_transform(), &x, &y);
-    EXPECT_NEAR(y, 10 * std::sin(1.5), 1e-4);
+    EXPECT_NEAR(moved(0, 0).second, 10 * std::sin(1.5), 1e-4);
+    EXPECT_NEAR(moved(100, 0).second, 10 * std::sin(1.5) + 100 * std::sin(std::sin(0.375) * M_PI / 32), 1e-3);
     sway.postProcess();
-    EXPECT_TRUE(isIdentity(al_get_current_transform()));
+    ALLEGRO_TRANSFORM identity;
+    al_identity_transform(&identity);
+    EXPECT_EQ(std::memcmp(al_get_current_transform()->m, identity.m, sizeof identity.m), 0);
 }
 
 } // namespace
