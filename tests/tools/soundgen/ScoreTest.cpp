@@ -1,10 +1,8 @@
-#include "InstrumentRecipe.h"
 #include "Score.h"
 #include "TextLines.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <sstream>
 
 namespace {
@@ -40,21 +38,6 @@ TEST(ScoreTest, ChordsSpreadOverVoicesAndDrumLettersFillRows) {
     }
 }
 
-// The last order jumps back on a copy of its pattern; the volume line sets the global volume on every
-// pattern's first row, beside the jump where they share a row.
-TEST(ScoreTest, TheLastOrderJumpsBackOnItsOwnCopyAndEveryPatternSetsTheVolume) {
-    xm::Module m = parse("volume 22\nrestart 1\npattern a 2\nkeys C4:2\npattern b 1\nkeys D4\norder b a b\n");
-    ASSERT_EQ(m.patterns.size(), 3u);
-    EXPECT_EQ(m.orders, (std::vector<uint8_t>{1, 0, 2}));
-    EXPECT_EQ(m.restart, 1);
-    EXPECT_EQ(m.patterns[2].at(0, 0).effect, xm::kEffectPositionJump);
-    EXPECT_EQ(m.patterns[2].at(0, 0).param, 1);
-    for (const xm::Cell* volume : {&m.patterns[0].at(0, 0), &m.patterns[1].at(0, 0), &m.patterns[2].at(0, 1)}) {
-        EXPECT_EQ(volume->effect, xm::kEffectGlobalVolume) << "the first use of b plays through";
-        EXPECT_EQ(volume->param, 22);
-    }
-}
-
 TEST(ScoreTest, MalformedScoresAreErrors) {
     for (const char* bad : {"pattern p 4\nkeys C4:3\norder p\n", "pattern p 4\nkeys C4:2*3\norder p\n",
                             "pattern p 4\nkeys C4+E4+G4:4\norder p\n", "pattern p 4\nkeys H4:4\norder p\n",
@@ -65,22 +48,6 @@ TEST(ScoreTest, MalformedScoresAreErrors) {
     std::istringstream unsteady("song T\ninstrument x len=0.5 loop=0.25\nvoice wave=saw freq=100>200 len=0.5 power=0\n"
                                 "channel c instrument=x\npattern p 1\nc C4\norder p\n");
     EXPECT_THROW(parseScore(unsteady, "bad.song"), SourceError) << "a looped instrument must be steady";
-}
-
-// The sample after the loop's end is the loop's start: their step must match a step inside.
-TEST(ScoreTest, InstrumentsLoopSeamlesslyAndPlayMiddleCAtCFour) {
-    xm::Module m = parse("pattern p 1\nkeys C4\norder p\n");
-    const xm::Sample& s = m.instruments[0].sample;
-    ASSERT_EQ(s.loopLength, uint32_t(0.25 * 44100));
-    ASSERT_EQ(s.loopStart + s.loopLength, s.data.size());
-    EXPECT_LE(std::abs(s.data[s.loopStart] - s.data.back()), std::abs(s.data[s.loopStart + 1] - s.data[s.loopStart]) + 200);
-    EXPECT_EQ(m.instruments[0].volumeEnvelope.sustain, 1);
-    xm::Sample tuned;
-    tuneSample(tuned, kMiddleC);
-    double semitones = tuned.relativeNote + tuned.finetune / 128.0;
-    EXPECT_NEAR(8363 * std::pow(2.0, semitones / 12), 44100, 44100 * 0.001);
-    tuneSample(tuned, kMiddleC / 2);
-    EXPECT_NEAR(tuned.relativeNote + tuned.finetune / 128.0, semitones + 12, 1 / 128.0);
 }
 
 } // namespace

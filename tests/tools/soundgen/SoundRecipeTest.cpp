@@ -21,9 +21,8 @@ int crossings(const std::vector<float>& s, std::size_t from, std::size_t to) {
     return count;
 }
 
-// Rendered to its peak with silent ends; a voice starting late is silent until then and a band-passed
-// noise whose cutoff goes through three points rises and falls back.
-TEST(SoundRecipeTest, RendersToItsPeakStartsLateAndSweeps) {
+// Rendered to its peak with silent ends; a voice starting late is silent until then.
+TEST(SoundRecipeTest, RendersToItsPeakAndStartsVoicesOnTime) {
     std::vector<float> s = rendered("peak -6 # half scale\nvoice wave=square freq=200>800 len=0.2 attack=0 power=0\n");
     ASSERT_EQ(s.size(), std::size_t(0.2 * 44100));
     float peak = 0;
@@ -35,12 +34,6 @@ TEST(SoundRecipeTest, RendersToItsPeakStartsLateAndSweeps) {
     s = rendered("voice wave=sine freq=100 start=0.1 len=0.1 power=0\n");
     EXPECT_EQ(*std::max_element(s.begin(), s.begin() + 4400), 0.0f);
     EXPECT_NEAR(crossings(s, 4411, s.size()), 20, 2) << "100 Hz over 0.1 s";
-    s = rendered("voice wave=noise len=0.3 attack=0 power=0 filter=bandpass cutoff=300>4000>300 resonance=0.3 "
-                 "stages=2\n");
-    std::size_t third = s.size() / 3;
-    int first = crossings(s, 0, third), middle = crossings(s, third, 2 * third), last = crossings(s, 2 * third, s.size());
-    EXPECT_GT(middle, 2 * std::max(first, last));
-    EXPECT_NEAR(first, last, first / 4) << "the path is symmetric";
 }
 
 TEST(SoundRecipeTest, RejectsSoundsTooLongTooLoudOrMisspelt) {
