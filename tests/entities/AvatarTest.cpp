@@ -16,7 +16,9 @@ const double DT = 0.017;
 // same key is the double jump.
 TEST_F(AvatarTest, AJumpJustAfterRunningOffALedgeIsAFullJumpAndLaterTheDoubleJump) {
     stage(LEDGE, "", "100 right");
-    int leaving = 0;
+    step(10);
+    EXPECT_NEAR(Game::sGame->pixelsTraversed, 10 * 200 * DT, 1e-9) << "run at 200 px/s";
+    int leaving = 10;
     while (avatar()->state != Avatar::State::AIRBORNE && leaving < 100)
         step(), ++leaving;
     EXPECT_NEAR(avatar()->jumpGrace, 0.04 - DT, 1e-12);

@@ -37,6 +37,7 @@ TEST_F(EffectsTest, AParticleMovesSlowsFadesAndGoes) {
     Particle* spark = spawn(Vec(100, -50), 1.0, 0.1, Draw::INVERSE_ALPHA);
     Particle* glow = spawn(Vec(0, -10), 1.0, -0.02, Draw::ONE);
     EXPECT_EQ(shown(spark, al_map_rgb(0, 0, 0)).r, 1.0f);
+    EXPECT_EQ(spark->order(Tags::RNDR), 80) << "drawn above the level";
     update(0.1);
     EXPECT_EQ(std::make_pair(spark->x(), spark->y()), std::make_pair(110.0, 95.0));
     EXPECT_DOUBLE_EQ(spark->velocity.x, 90);

@@ -50,6 +50,8 @@ TEST_F(SwitchTest, EachControlAnswersToItsKeyOnceAPressAndMouseButtonsToTheirOwn
             << "held, key " << key;
     }
     MouseKey rightButton(MouseKey::RIGHT);
+    SyntheticInput::clear(state.mouse);
+    frame(state);
     SyntheticInput::setButton(state.mouse, 1, true);
     frame(state);
     EXPECT_TRUE(controls.click->on());
