@@ -1,161 +1,78 @@
-#include "core/AtomicFile.h"
-#include "entities/Avatar.h"
 #include "entities/Message.h"
 #include "entities/PopUp.h"
-#include "io/LoadSave.h"
-#include "support/AllegroFixture.h"
-#include "support/Scenario.h"
-#include "world/World.h"
-
-#include <cstdio>
+#include "entities/Stage.h"
 
 namespace {
 
-using MessageTest = AllegroTest;
+using MessageTest = StageTest;
 
-// A sign at (100, 480); its box is 95..125 across and 480..500 down.
-struct SignScenario {
-    Scenario scenario;
-    SignScenario(const std::string& folder, const std::string& map)
-        : scenario(folder, {"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
-                            "", "", "", map, std::string(40, '0')},
-                   "sign 5 24 \"Mind the gap\"\n") {
-        scenario.start("10");
-        scenario.step();
+// A sign at (100, 480): its box is 95..125 across and 480..500 down.
+TEST_F(MessageTest, ASignsPanelShowsWhileTheAvatarsCentreIsInItsBox) {
+    struct Case {
+        const char* name;
+        double x, y;
+        bool shown;
+    };
+    const Case cases[] = {{"on the left and top edges", 95, 480, true},
+                          {"just inside the right and bottom edges", 124.5, 499.5, true},
+                          {"on the right edge", 125, 490, false},
+                          {"on the bottom edge", 110, 500, false}};
+    stage({{24, "..........@"}}, "sign 5 24 \"Mind the gap\"\n");
+    step();
+    Message* sign = first<Message>(Tags::MESG);
+    EXPECT_EQ(sign->panel->lines.at(0).label, "Mind the gap");
+    for (const Case& c : cases) {
+        avatar()->setPos(Vec(c.x - 10, c.y - 10));
+        step();
+        EXPECT_EQ(sign->panel->visible, c.shown) << c.name;
     }
-    Message* sign() { return static_cast<Message*>(scenario.session().world.list(Tags::MESG).front()); }
-    bool shownWithAvatarCentreAt(double cx, double cy) {
-        scenario.avatar()->setPos(Vec(cx - 10, cy - 10));
-        scenario.step();
-        return sign()->panel->visible;
-    }
-};
-
-TEST_F(MessageTest, PanelShowsWhileTheAvatarsCentreIsInTheSignBox) {
-    SignScenario signs(scratchFolder(), "..........@");
-    EXPECT_EQ(signs.sign()->panel->lines.at(0).label, "Mind the gap");
-    EXPECT_TRUE(signs.shownWithAvatarCentreAt(95, 480)) << "left and top edges are inside";
-    EXPECT_TRUE(signs.shownWithAvatarCentreAt(124.5, 499.5));
-    EXPECT_FALSE(signs.shownWithAvatarCentreAt(125, 490)) << "right edge is outside";
-    EXPECT_FALSE(signs.shownWithAvatarCentreAt(110, 500)) << "bottom edge is outside";
+    size_t drawn = world().list(Tags::RNDR).size();
+    sign->setMessage("New words");
+    step(2);
+    EXPECT_EQ(world().list(Tags::RNDR).size(), drawn) << "the new panel replaces the old";
+    EXPECT_EQ(sign->panel->lines.at(0).label, "New words");
 }
 
-TEST_F(MessageTest, WithoutAnAvatarThePanelStaysHidden) {
-    SignScenario signs(scratchFolder(), "");
-    signs.scenario.step(3);
-    ASSERT_NE(signs.sign()->panel->world, nullptr);
-    EXPECT_FALSE(signs.sign()->panel->visible);
-}
-
-TEST_F(MessageTest, SetMessageReplacesThePanelInTheWorld) {
-    SignScenario signs(scratchFolder(), "");
-    World& world = signs.scenario.session().world;
-    size_t drawn = world.list(Tags::RNDR).size();
-    signs.sign()->setMessage("New words");
-    signs.scenario.step(2);
-    EXPECT_EQ(world.list(Tags::RNDR).size(), drawn);
-    EXPECT_EQ(signs.sign()->panel->lines.at(0).label, "New words");
-}
-
-TEST_F(MessageTest, ATextCutOffByTheEndOfTheFileStopsThere) {
-    std::string path = scratchFolder() + "/cut.lv";
-    ASSERT_TRUE(AtomicFile::write(path, {'m', 's', 1, 1, 'a', 'b'}));
-    World world;
-    LoadSave().load(path.c_str(), &world);
-    world.reindex();
-    EXPECT_TRUE(world.list(Tags::MESG).empty()) << "the cut record is dropped";
-}
-
-TEST_F(MessageTest, PanelIsFifteenPlusEighteenPixelsPerLineTall) {
-    ALLEGRO_BITMAP* screen = target(800, 600, al_map_rgb(255, 255, 255));
-    PopUp panel;
-    for (int i = 0; i < 14; ++i)
-        panel.addLine("", "");
-    panel.visible = true;
-    panel.render();
-    unsigned char r, g, b;
-    al_unmap_rgb(al_get_pixel(screen, 400, 265), &r, &g, &b);
-    EXPECT_LT(r, 128) << "inside the darkened panel";
-    al_unmap_rgb(al_get_pixel(screen, 400, 270), &r, &g, &b);
-    EXPECT_EQ(r, 255) << "below its bottom at 267";
-}
-
-TEST_F(MessageTest, AHighlightedLineIsYellowAndAnOrdinaryOneWhite) {
-    ALLEGRO_BITMAP* screen = target(800, 600, al_map_rgb(0, 0, 0));
-    PopUp panel;
-    panel.addLine("WWWWWWWW", " ");
-    panel.addLine("WWWWWWWW", "");
-    panel.visible = true;
-    panel.render();
-    bool yellow = false, white = false;
-    for (int x = 12; x < 80; ++x) {
-        unsigned char r, g, b;
-        al_unmap_rgb(al_get_pixel(screen, x, 18), &r, &g, &b);
-        yellow |= r > 200 && g > 200 && b < 60;
-        al_unmap_rgb(al_get_pixel(screen, x, 36), &r, &g, &b);
-        white |= r > 200 && g > 200 && b > 200;
-    }
-    EXPECT_TRUE(yellow);
-    EXPECT_TRUE(white);
-}
-
-// A bare world holding one sign, stepped by hand so that changes can fall between an update
-// and the re-index that follows it.
-struct BareSign {
+// Stepped by hand, so that a change can fall between an update and the re-index after it.
+TEST_F(MessageTest, ATextChangedBeforeThePanelIsFiledLeavesOnlyTheNewPanel) {
     World world;
     Message* sign = new Message("first");
-    BareSign() {
-        world.add(sign);
-        world.reindex();
-    }
-    void update() { sign->update(0.017); }
-    size_t drawn() { return world.list(Tags::RNDR).size(); }
-};
-
-TEST_F(MessageTest, ATextChangedBeforeThePanelIsFiledLeavesOnlyTheNewPanel) {
-    BareSign bare;
-    bare.update();
-    bare.sign->setMessage("second");
-    bare.world.reindex();
-    EXPECT_EQ(bare.drawn(), 1u) << "the first panel never joins";
-    bare.update();
-    bare.world.reindex();
-    ASSERT_EQ(bare.drawn(), 2u);
-    EXPECT_EQ(bare.world.list(Tags::RNDR).back(), bare.sign->panel);
-    EXPECT_EQ(bare.sign->panel->lines.at(0).label, "second");
+    world.add(sign);
+    world.reindex();
+    sign->update(0.017);
+    sign->setMessage("second");
+    world.reindex();
+    EXPECT_EQ(world.list(Tags::RNDR).size(), 1u) << "the first panel never joins";
+    sign->update(0.017);
+    world.reindex();
+    EXPECT_EQ(world.list(Tags::RNDR), (World::List{sign, sign->panel}));
+    EXPECT_EQ(sign->panel->lines.at(0).label, "second");
+    sign->discard();
+    world.reindex();
+    world.reindex();
+    EXPECT_TRUE(world.list(Tags::ENTT).empty()) << "a removed sign takes its panel with it";
 }
 
-TEST_F(MessageTest, ARemovedSignTakesItsPanelWithIt) {
-    BareSign bare;
-    bare.update();
-    bare.world.reindex();
-    ASSERT_EQ(bare.drawn(), 2u);
-    bare.sign->discard();
-    bare.world.reindex();
-    bare.world.reindex();
-    EXPECT_TRUE(bare.world.list(Tags::ENTT).empty());
-}
-
-TEST_F(MessageTest, SavingAndLoadingKeepsEveryByteButTheTerminator) {
-    std::string text;
-    for (int c = 1; c < 256; ++c)
-        if (c != '$')
-            text += static_cast<char>(c);
-    text = '\0' + text;
-    Message sign(text);
-    sign.setPos(Vec(100, 480));
-    FILE* file = std::tmpfile();
-    sign.save(file);
-    EXPECT_EQ(std::ftell(file), static_cast<long>(4 + text.size() + 1));
-    std::rewind(file);
-    std::fgetc(file);
-    std::fgetc(file);
-    Message loaded("");
-    loaded.load(file);
-    std::fclose(file);
-    EXPECT_EQ(loaded.text, text);
-    EXPECT_EQ(loaded.panel->lines.at(0).label, text);
-    EXPECT_EQ(loaded.order(Tags::ENTT), 600 * 100 + 480);
+// Fifteen pixels and eighteen a line tall from y = 5, over a white screen: fourteen lines end at 267. A
+// highlighted line (its value a space) is yellow, an ordinary one white.
+TEST_F(MessageTest, APanelIsDarkenedToItsLastLineAndHighlightsInYellow) {
+    ALLEGRO_BITMAP* screen = target(800, 600, al_map_rgb(255, 255, 255));
+    PopUp panel;
+    panel.addLine("WWWWWWWW", " ");
+    for (int i = 1; i < 14; ++i)
+        panel.addLine("WWWWWWWW", "");
+    panel.visible = true;
+    panel.render();
+    auto found = [&](int y, bool blue) {
+        for (int x = 12; x < 80; ++x)
+            if (ALLEGRO_COLOR c = al_get_pixel(screen, x, y); c.r > 0.8f && c.g > 0.8f && (c.b > 0.8f) == blue)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(found(18, false) && !found(18, true)) << "the first line yellow";
+    EXPECT_TRUE(found(36, true) && !found(36, false)) << "the second white";
+    EXPECT_LT(al_get_pixel(screen, 400, 265).r, 0.5f) << "inside the darkened panel";
+    expectPixel(screen, 400, 270, 255, 255, 255);
 }
 
 } // namespace
