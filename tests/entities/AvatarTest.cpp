@@ -54,7 +54,6 @@ TEST_F(AvatarTest, AWallAppearingMoreThanTwelvePixelsDeepInTheAvatarCrushesIt) {
     for (double depth : {12.0, 12.5}) {
         Tile::setPresent(10, false);
         stage({{24, "......A"}}, "avatar 5 24\n", "10");
-        step();
         avatar()->setX(120 - 19 + depth);
         Tile::setPresent(10, true);
         step();

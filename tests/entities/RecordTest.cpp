@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <tuple>
 
 namespace {
@@ -26,10 +27,8 @@ Bytes saved(Entity& entity) {
 // A fresh entity of the record's kind, read from the bytes after the code as the level reader reads it.
 std::unique_ptr<Entity> loaded(const Bytes& bytes) {
     std::unique_ptr<Entity> entity(Kinds::byCode({char(bytes[0]), char(bytes[1])})->prototype());
-    std::FILE* file = std::tmpfile();
-    for (size_t i = 2; i < bytes.size(); ++i)
-        std::fputc(bytes[i], file);
-    std::rewind(file);
+    std::string payload(bytes.begin() + 2, bytes.end());
+    std::FILE* file = fmemopen(payload.data(), payload.size(), "r");
     entity->load(file);
     std::fclose(file);
     return entity;

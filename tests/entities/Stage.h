@@ -22,12 +22,8 @@ struct StageTest : AllegroTest {
     std::unique_ptr<World> bare = std::make_unique<World>();
     unsigned char present[Tile::TYPES];
 
-    void SetUp() override {
-        AllegroTest::SetUp();
-        std::copy(Tile::sTypePresent, Tile::sTypePresent + Tile::TYPES, present);
-    }
+    StageTest() { std::copy(Tile::sTypePresent, Tile::sTypePresent + Tile::TYPES, present); }
     void TearDown() override {
-        bare.reset();
         std::copy(present, present + Tile::TYPES, Tile::sTypePresent);
         AllegroTest::TearDown();
     }
