@@ -12,17 +12,17 @@
 #include <vector>
 
 const std::string FLOOR(40, '0');
+const double DT = 0.017;  // the game's step
 
-// Plays small levels headless: the given map rows (by row number) over a floor across row 25. The
-// groups' presence, which levers, pads and tests switch, is put back after each test.
+// Plays small levels headless: the given map rows (by row number) over a floor across row 25. Cases
+// that need no level place entities in a bare world instead, updated by hand. The groups' presence,
+// which levers, pads and tests switch, is put back after each test.
 struct StageTest : AllegroTest {
     std::unique_ptr<Scenario> scenario;
+    std::unique_ptr<World> bare = std::make_unique<World>();
     unsigned char present[Tile::TYPES];
 
-    void SetUp() override {
-        AllegroTest::SetUp();
-        std::copy(Tile::sTypePresent, Tile::sTypePresent + Tile::TYPES, present);
-    }
+    StageTest() { std::copy(Tile::sTypePresent, Tile::sTypePresent + Tile::TYPES, present); }
     void TearDown() override {
         std::copy(present, present + Tile::TYPES, Tile::sTypePresent);
         AllegroTest::TearDown();
@@ -43,4 +43,18 @@ struct StageTest : AllegroTest {
     Avatar* avatar() { return scenario->avatar(); }
     World& world() { return scenario->session().world; }
     template <typename T> T* first(int tag) { return static_cast<T*>(world().list(tag).front()); }
+
+    template <typename T> T* place(T* entity, double x, double y) {
+        entity->setPos(Vec(x, y));
+        bare->add(entity);
+        bare->reindex();
+        return entity;
+    }
+    // One step of `only`, or of every updated entity in the bare world.
+    void update(Entity* only = nullptr, double dt = DT) {
+        for (Entity* entity : only ? World::List{only} : bare->list(Tags::DYNA))
+            entity->update(dt);
+        bare->reindex();
+    }
+    void clear() { bare = std::make_unique<World>(); }
 };
