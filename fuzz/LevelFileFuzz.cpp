@@ -66,7 +66,7 @@ void checkToolsReader(const Bytes& input) {
     require(LevelRecords::write(reparsed) == canonical, "compiled levels round-trip byte for byte");
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     startLibraryOnce();

@@ -8,7 +8,7 @@ namespace {
 
 ALLEGRO_COLOR currentTint = {1, 1, 1, 1};
 
-} // namespace
+}  // namespace
 
 void init() {
     al_init_primitives_addon();
@@ -52,7 +52,8 @@ void text(ALLEGRO_FONT* font, float x, float y, int flags, const std::string& te
     al_draw_text(font, currentTint, x, y, flags, text.c_str());
 }
 
-void shadowedText(ALLEGRO_FONT* font, float x, float y, int flags, const std::string& text, ALLEGRO_COLOR colour) {
+void shadowedText(ALLEGRO_FONT* font, float x, float y, int flags, const std::string& text,
+                  ALLEGRO_COLOR colour) {
     al_draw_text(font, tinted(al_map_rgb(0, 0, 0)), x + 1, y + 1, flags, text.c_str());
     al_draw_text(font, tinted(colour), x, y, flags, text.c_str());
 }
@@ -95,20 +96,24 @@ void releaseBitmaps() {
 namespace {
 
 // Two triangles per rectangle; texture coordinates in pixels from its top-left corner.
-void addRectangle(std::vector<ALLEGRO_VERTEX>& vertices, float x1, float y1, float x2, float y2, ALLEGRO_COLOR c) {
-    const ALLEGRO_VERTEX corners[4] = {{x1, y1, 0, 0, 0, c}, {x2, y1, 0, x2 - x1, 0, c},
-                                       {x2, y2, 0, x2 - x1, y2 - y1, c}, {x1, y2, 0, 0, y2 - y1, c}};
+void addRectangle(std::vector<ALLEGRO_VERTEX>& vertices, float x1, float y1, float x2, float y2,
+                  ALLEGRO_COLOR c) {
+    const ALLEGRO_VERTEX corners[4] = {{x1, y1, 0, 0, 0, c},
+                                       {x2, y1, 0, x2 - x1, 0, c},
+                                       {x2, y2, 0, x2 - x1, y2 - y1, c},
+                                       {x1, y2, 0, 0, y2 - y1, c}};
     for (int i : {0, 1, 2, 0, 2, 3})
         vertices.push_back(corners[i]);
 }
 
 void fillTriangles(std::vector<ALLEGRO_VERTEX>& vertices, ALLEGRO_BITMAP* texture) {
     if (!vertices.empty())
-        al_draw_prim(vertices.data(), nullptr, texture, 0, static_cast<int>(vertices.size()), ALLEGRO_PRIM_TRIANGLE_LIST);
+        al_draw_prim(vertices.data(), nullptr, texture, 0, static_cast<int>(vertices.size()),
+                     ALLEGRO_PRIM_TRIANGLE_LIST);
     vertices.clear();
 }
 
-} // namespace
+}  // namespace
 
 void RectangleBatch::add(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour) {
     addRectangle(vertices, x1, y1, x2, y2, tinted(colour));
@@ -126,4 +131,4 @@ void RepeatBatch::fill() {
     fillTriangles(vertices, bitmap);
 }
 
-} // namespace Draw
+}  // namespace Draw

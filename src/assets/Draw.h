@@ -11,7 +11,12 @@
 // everything drawn after it is set: bitmaps, text and primitives alike.
 namespace Draw {
 
-enum Factor { ZERO = ALLEGRO_ZERO, ONE = ALLEGRO_ONE, ALPHA = ALLEGRO_ALPHA, INVERSE_ALPHA = ALLEGRO_INVERSE_ALPHA };
+enum Factor {
+    ZERO = ALLEGRO_ZERO,
+    ONE = ALLEGRO_ONE,
+    ALPHA = ALLEGRO_ALPHA,
+    INVERSE_ALPHA = ALLEGRO_INVERSE_ALPHA
+};
 
 // Loading without premultiplied alpha, the ordinary blender with a white tint and the world's
 // tiles drawn by the tile painter; once, after the library starts.
@@ -27,7 +32,8 @@ void scaledBitmap(ALLEGRO_BITMAP* bitmap, float sx, float sy, float sw, float sh
                   float dw, float dh, int flags = 0);
 void text(ALLEGRO_FONT* font, float x, float y, int flags, const std::string& text);
 // Text in a colour over a black shadow one pixel down and right, readable on any sky.
-void shadowedText(ALLEGRO_FONT* font, float x, float y, int flags, const std::string& text, ALLEGRO_COLOR colour);
+void shadowedText(ALLEGRO_FONT* font, float x, float y, int flags, const std::string& text,
+                  ALLEGRO_COLOR colour);
 void filledRectangle(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour);
 void rectangle(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour, float thickness);
 void line(float x1, float y1, float x2, float y2, ALLEGRO_COLOR colour, float thickness);
@@ -64,4 +70,4 @@ private:
     std::vector<ALLEGRO_VERTEX> vertices;
 };
 
-} // namespace Draw
+}  // namespace Draw

@@ -10,4 +10,4 @@ void gradientRectangle(float x1, float y1, float x2, float y2, ALLEGRO_COLOR top
     Draw::quad(corners, colours);
 }
 
-} // namespace GfxHelpers
+}  // namespace GfxHelpers

@@ -22,7 +22,7 @@ ALLEGRO_SAMPLE* silentSample() {
     return al_create_sample(buffer, 1, 44100, ALLEGRO_AUDIO_DEPTH_UINT8, ALLEGRO_CHANNEL_CONF_1, true);
 }
 
-} // namespace
+}  // namespace
 
 template <> Resource<ALLEGRO_FONT>::Resource(const std::string& file) : ResourceBase(file) {
     asset = al_load_font(file.c_str(), 13, 0);

@@ -21,7 +21,7 @@ int firstSeparator(ALLEGRO_BITMAP* bitmap, bool alongTop) {
     return at;
 }
 
-} // namespace
+}  // namespace
 
 Sheet::Sheet(const char* filename) : bitmap(al_load_bitmap(filename)) {
     if (!bitmap) {

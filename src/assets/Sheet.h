@@ -18,8 +18,8 @@ public:
     // a shade differently.
     void makeOwnFrames();
 
-    ALLEGRO_BITMAP* bitmap;               // owned
-    std::vector<ALLEGRO_BITMAP*> frames;  // owned sub-bitmaps
+    ALLEGRO_BITMAP* bitmap;                  // owned
+    std::vector<ALLEGRO_BITMAP*> frames;     // owned sub-bitmaps
     std::vector<ALLEGRO_BITMAP*> ownFrames;  // owned; empty until made
     int frameWidth;
     int frameHeight;

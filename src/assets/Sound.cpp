@@ -8,4 +8,4 @@ void play(ALLEGRO_SAMPLE* sample, float gain, float speed) {
         al_play_sample(sample, gain, 0.0f, speed, ALLEGRO_PLAYMODE_ONCE, nullptr);
 }
 
-} // namespace Sound
+}  // namespace Sound

@@ -9,4 +9,4 @@ namespace Sound {
 // Centred; gain 1 is full volume, speed 1 the recorded pitch.
 void play(ALLEGRO_SAMPLE* sample, float gain, float speed);
 
-} // namespace Sound
+}  // namespace Sound

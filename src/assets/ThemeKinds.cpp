@@ -19,7 +19,7 @@ void useTransformed(ALLEGRO_TRANSFORM& saved, float dx, float dy, float angle) {
     al_use_transform(&scene);
 }
 
-} // namespace
+}  // namespace
 
 void ThMist::postProcess() {
     ALLEGRO_COLOR haze = al_map_rgba(255, 255, 255, MIST_HAZE);

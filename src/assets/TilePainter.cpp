@@ -129,7 +129,7 @@ Sheet* sheet() {
     return tiles;
 }
 
-} // namespace
+}  // namespace
 
 void install() {
     Tile::sPainter = {[] { sheet(); }, paintRun};
@@ -165,7 +165,8 @@ void paintRun(Entity* const* first, Entity* const* last) {
     // Absent groups' outlines are always drawn with the ordinary blender.
     if (anyAbsent)
         Draw::setOrdinaryBlender();
-    drawEdges(TileRects::merge(sides, TileRects::DOWN_COLUMNS), TileRects::merge(tops, TileRects::ALONG_ROWS));
+    drawEdges(TileRects::merge(sides, TileRects::DOWN_COLUMNS),
+              TileRects::merge(tops, TileRects::ALONG_ROWS));
 }
 
-} // namespace TilePainter
+}  // namespace TilePainter

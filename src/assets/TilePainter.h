@@ -17,4 +17,4 @@ ALLEGRO_COLOR groupColour(int type);
 // then all of the edges in one fill, since tiles never overlap.
 void paintRun(Entity* const* first, Entity* const* last);
 
-} // namespace TilePainter
+}  // namespace TilePainter

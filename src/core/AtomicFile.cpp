@@ -34,4 +34,4 @@ bool write(const std::string& path, const std::vector<uint8_t>& bytes) {
     return false;
 }
 
-} // namespace AtomicFile
+}  // namespace AtomicFile

@@ -11,4 +11,4 @@ namespace AtomicFile {
 bool read(const std::string& path, std::vector<uint8_t>& bytes);  // false when it cannot be opened
 bool write(const std::string& path, const std::vector<uint8_t>& bytes);
 
-} // namespace AtomicFile
+}  // namespace AtomicFile

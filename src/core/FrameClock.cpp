@@ -10,7 +10,7 @@ public:
     void rest(double seconds) override { al_rest(seconds); }
 };
 
-} // namespace
+}  // namespace
 
 FrameClock& FrameClock::library() {
     static LibraryClock clock;

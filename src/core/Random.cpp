@@ -11,7 +11,7 @@ long draw() {
     return std::rand() % 32768;
 }
 
-} // namespace
+}  // namespace
 
 float randomFloat(float min, float max) {
     return min + (max - min) * static_cast<float>(draw()) / 32767.0f;

@@ -20,7 +20,7 @@ Entity* prototype() {
     return new Avatar();
 }
 
-} // namespace
+}  // namespace
 
 // clang-format off
 const Kind Kinds::AVATAR = {"av", "avatar", 40, TAGS,

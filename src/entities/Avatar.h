@@ -1,7 +1,7 @@
 #pragma once
 
-#include "world/Kind.h"
 #include "world/Entity.h"
+#include "world/Kind.h"
 
 #include <allegro5/allegro_audio.h>
 
@@ -37,7 +37,7 @@ public:
     Switch* right;
     Switch* down;
     Switch* up;
-    Switch* jump;  // fired this frame
+    Switch* jump;     // fired this frame
     Switch* tossKey;  // fired this frame: pick up, drop or throw
     Carryable* carried = nullptr;
 
@@ -51,8 +51,8 @@ public:
     Entity* clone() override { return new Avatar(); }
     std::string edString() override { return Kinds::AVATAR.label; }
 
-    void toss();  // throws what is carried; the velocity depends on the state
-    void dropCarried();   // precondition: something is carried
+    void toss();                       // throws what is carried; the velocity depends on the state
+    void dropCarried();                // precondition: something is carried
     void die(const std::string& why);  // ignored once the outcome is decided
     void win();
     void checkWinConditions();

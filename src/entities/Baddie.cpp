@@ -10,8 +10,8 @@
 #include "world/Physics.h"
 #include "world/World.h"
 
-#include <vector>
 #include "world/IndexTag.h"
+#include <vector>
 
 namespace {
 
@@ -29,7 +29,7 @@ void addVariants(Kind::Palette& palette) {
     palette.emplace_back(new Baddie(true));
 }
 
-} // namespace
+}  // namespace
 
 // clang-format off
 const Kind Kinds::BADDIE = {"bd", "baddie", 51, TAGS,

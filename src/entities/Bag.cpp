@@ -3,8 +3,8 @@
 #include "assets/Draw.h"
 #include "assets/Resources.h"
 #include "world/Game.h"
-#include "world/Level.h"
 #include "world/IndexTag.h"
+#include "world/Level.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ Entity* prototype() {
     return new Bag();
 }
 
-} // namespace
+}  // namespace
 
 // clang-format off
 const Kind Kinds::BAG = {"gb", "garbage", 50, TAGS,

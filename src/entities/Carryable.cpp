@@ -12,7 +12,7 @@ namespace {
 
 const double MAX_FALL_SPEED = 600;  // px/s
 
-} // namespace
+}  // namespace
 
 Carryable::Carryable() {
     Resources::load(landSound, "media/land.wav");

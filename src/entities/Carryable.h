@@ -14,7 +14,7 @@ public:
     ALLEGRO_SAMPLE* landSound;
     int state = RESTING;
     Avatar* carrier = nullptr;
-    Vec speed;  // pixels per second, used while airborne
+    Vec speed;    // pixels per second, used while airborne
     Vec lastPos;  // where its latest update started, so a fast fall can be traced
 
     Carryable();

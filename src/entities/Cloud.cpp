@@ -14,7 +14,7 @@ float randomHeight() {
     return randomFloat(-20, 580);
 }
 
-} // namespace
+}  // namespace
 
 // The draws come in a fixed order, so that a seeded run always builds the same sky.
 Cloud::Cloud(bool) {

@@ -9,8 +9,8 @@
 #include "entities/Particle.h"
 #include "world/World.h"
 
-#include <vector>
 #include "world/IndexTag.h"
+#include <vector>
 
 namespace {
 
@@ -28,7 +28,7 @@ void addVariants(Kind::Palette& palette) {
         palette.emplace_back(new Container(Vec(0, 0), count));
 }
 
-} // namespace
+}  // namespace
 
 // clang-format off
 const Kind Kinds::CONTAINER = {"ct", "container", 25, TAGS,
@@ -88,7 +88,8 @@ void Container::swallow(Entity* bag) {
         float dx = randomFloat(5, 35);
         float dy = randomFloat(-5, 10);
         float vy = randomFloat(-37, -75);
-        world->add(new Particle("media/glow.png", Vec(x() + dx, y() + dy), Vec(0, vy), 0.8, -0.02, Draw::ONE));
+        world->add(
+            new Particle("media/glow.png", Vec(x() + dx, y() + dy), Vec(0, vy), 0.8, -0.02, Draw::ONE));
     }
 }
 

@@ -7,8 +7,8 @@
 #include "entities/Particle.h"
 #include "world/World.h"
 
-#include <cmath>
 #include "world/IndexTag.h"
+#include <cmath>
 
 namespace {
 
@@ -21,7 +21,7 @@ Entity* prototype() {
     return new Fireworks();
 }
 
-} // namespace
+}  // namespace
 
 // Fireworks show only through the sparks they throw, so they are never drawn themselves.
 // clang-format off
@@ -33,7 +33,7 @@ namespace {
 
 const int SPARKS = 60;
 
-} // namespace
+}  // namespace
 
 Fireworks::Fireworks() {
     Resources::load(bangSound, "media/land.wav");

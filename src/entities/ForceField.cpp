@@ -3,8 +3,8 @@
 #include "assets/Draw.h"
 #include "core/SPrintF.h"
 #include "entities/Avatar.h"
-#include "world/World.h"
 #include "world/IndexTag.h"
+#include "world/World.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ void addVariants(Kind::Palette& palette) {
     palette.emplace_back(new ForceField(true));
 }
 
-} // namespace
+}  // namespace
 
 // clang-format off
 const Kind Kinds::FORCE_FIELD = {"ff", "forcefield", 70, TAGS,
@@ -74,7 +74,7 @@ const int BEAM_WIDTH = 7;
 
 // The current's white thread wavers across the beam's middle as it runs along; its waves
 // follow the screen, not the cell, so a chain of fields shows one unbroken current.
-const double CURRENT_SPEED = 45;  // pixels per second
+const double CURRENT_SPEED = 45;          // pixels per second
 const int WAVE[] = {0, -1, -1, 0, 1, 1};  // across, for each pixel along one wave
 const int WAVE_LENGTH = 6;
 
@@ -115,7 +115,7 @@ struct BeamPainter {
     }
 };
 
-} // namespace
+}  // namespace
 
 // A hot current between two posts, readable on a light sky by its dark rims and posts and on a
 // dark one by its bright core.

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "world/Kind.h"
 #include "world/Entity.h"
+#include "world/Kind.h"
 
 // A beam across one cell, between posts at both ends, that kills the avatar on contact; bags
 // and baddies pass through it.
 class ForceField : public Entity {
 public:
-    bool vertical;  // top to bottom through the centre, else left to right
+    bool vertical;     // top to bottom through the centre, else left to right
     double clock = 0;  // drives the current running along the beam
 
     explicit ForceField(bool vertical);

@@ -8,8 +8,8 @@
 #include "world/Game.h"
 #include "world/World.h"
 
-#include <cmath>
 #include "world/IndexTag.h"
+#include <cmath>
 
 namespace {
 
@@ -22,7 +22,7 @@ Entity* prototype() {
     return new Garbage();
 }
 
-} // namespace
+}  // namespace
 
 // clang-format off
 const Kind Kinds::GARBAGE = {"lg", "loose garbage", 40, TAGS,
@@ -62,7 +62,8 @@ void Garbage::collect() {
         float dx = randomFloat(-5, 5);
         float dy = randomFloat(-5, 5);
         world->add(new Particle("media/glow.png", Vec(x() + dx, y() + dy),
-                                Vec(std::sin(angle) * speed, std::cos(angle) * speed), 0.4, -0.02, Draw::ONE));
+                                Vec(std::sin(angle) * speed, std::cos(angle) * speed), 0.4, -0.02,
+                                Draw::ONE));
     }
 }
 

@@ -7,8 +7,8 @@
 #include "world/Tile.h"
 #include "world/World.h"
 
-#include <algorithm>
 #include "world/IndexTag.h"
+#include <algorithm>
 
 namespace {
 
@@ -28,7 +28,7 @@ void addVariants(Kind::Palette& palette) {
     }
 }
 
-} // namespace
+}  // namespace
 
 // clang-format off
 const Kind Kinds::LEVER = {"vr", "lever", 35, TAGS,
@@ -40,7 +40,7 @@ namespace {
 const int FRAME_OFF = 7;
 const int FRAME_ON = 8;
 
-} // namespace
+}  // namespace
 
 Lever::Lever(int group, bool startsOn) : channel(group), on(startsOn) {
     Resources::load(sheet, "media/tilesheet.png");

@@ -6,8 +6,8 @@
 #include "entities/PopUp.h"
 #include "world/World.h"
 
-#include <algorithm>
 #include "world/IndexTag.h"
+#include <algorithm>
 
 namespace {
 
@@ -25,7 +25,7 @@ void addVariants(Kind::Palette& palette) {
     palette.emplace_back(new Message("Test message."));
 }
 
-} // namespace
+}  // namespace
 
 // clang-format off
 const Kind Kinds::SIGN = {"ms", "message", 30, TAGS,

@@ -5,4 +5,4 @@ namespace Motion {
 
 constexpr double GRAVITY = 600;  // px/s², downward
 
-} // namespace Motion
+}  // namespace Motion

@@ -65,7 +65,7 @@ void Particle::puffAt(World* world, Vec position) {
         float r1 = randomFloat(-10, 10);
         float r2 = randomFloat(-10, 10);
         float r3 = randomFloat(-7, -15);
-        world->add(new Particle("media/puff.png", Vec(position.x + r1, position.y + r2), Vec(0, r3), 0.8, -0.02,
-                                Draw::INVERSE_ALPHA));
+        world->add(new Particle("media/puff.png", Vec(position.x + r1, position.y + r2), Vec(0, r3), 0.8,
+                                -0.02, Draw::INVERSE_ALPHA));
     }
 }

@@ -9,7 +9,7 @@ void useTint(ALLEGRO_COLOR tint) {
     Draw::setBlender(ALLEGRO_ADD, Draw::ALPHA, Draw::INVERSE_ALPHA, tint);
 }
 
-} // namespace
+}  // namespace
 
 PopUp::PopUp() {
     Resources::load(font, "media/font.ttf");

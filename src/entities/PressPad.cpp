@@ -4,9 +4,9 @@
 #include "assets/Sound.h"
 #include "core/SPrintF.h"
 #include "entities/SwitchLook.h"
+#include "world/IndexTag.h"
 #include "world/Tile.h"
 #include "world/World.h"
-#include "world/IndexTag.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ void addVariants(Kind::Palette& palette) {
     }
 }
 
-} // namespace
+}  // namespace
 
 // clang-format off
 const Kind Kinds::PRESS_PAD = {"pr", "presspad", 55, TAGS,
@@ -38,7 +38,7 @@ namespace {
 const int FRAME_FREE = 9;
 const int FRAME_PRESSED = 10;
 
-} // namespace
+}  // namespace
 
 PressPad::PressPad(int group, bool startsOn) : channel(group), on(startsOn) {
     Resources::load(sheet, "media/tilesheet.png");
@@ -72,7 +72,8 @@ void PressPad::update(double) {
 bool PressPad::weighedDownBy(Entity* entity) {
     Vec p = entity->pos();
     Rect pad = bbox();
-    return pad.contains(p.x + 10, p.y + 19) || pad.contains(p.x + 15, p.y + 19) || pad.contains(p.x + 5, p.y + 19);
+    return pad.contains(p.x + 10, p.y + 19) || pad.contains(p.x + 15, p.y + 19) ||
+           pad.contains(p.x + 5, p.y + 19);
 }
 
 void PressPad::render() {

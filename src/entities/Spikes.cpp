@@ -3,8 +3,8 @@
 #include "assets/Draw.h"
 #include "assets/Resources.h"
 #include "entities/Avatar.h"
-#include "world/World.h"
 #include "world/IndexTag.h"
+#include "world/World.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ Entity* prototype() {
     return new Spikes();
 }
 
-} // namespace
+}  // namespace
 
 // clang-format off
 const Kind Kinds::SPIKES = {"sp", "spikes", 60, TAGS,
@@ -28,7 +28,7 @@ namespace {
 
 const int FRAME = 5;
 
-} // namespace
+}  // namespace
 
 Spikes::Spikes() {
     Resources::load(sheet, "media/tilesheet.png");

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "world/Kind.h"
 #include "world/Entity.h"
+#include "world/Kind.h"
 
 class Sheet;
 

@@ -14,7 +14,7 @@ bool has(Sheet* sheet, int frame) {
     return frame < static_cast<int>(sheet->frames.size());
 }
 
-} // namespace
+}  // namespace
 
 void draw(Sheet* sheet, int frame, double x, double y, int channel) {
     if (has(sheet, frame))
@@ -23,4 +23,4 @@ void draw(Sheet* sheet, int frame, double x, double y, int channel) {
         Draw::tintedBitmap(sheet->frames[frame + PAINT_OFFSET], x, y, TilePainter::groupColour(channel));
 }
 
-} // namespace SwitchLook
+}  // namespace SwitchLook

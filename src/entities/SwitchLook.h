@@ -8,4 +8,4 @@ namespace SwitchLook {
 // on) in the colour of the walls its channel switches, so every switch shows its group.
 void draw(Sheet* sheet, int frame, double x, double y, int channel);
 
-} // namespace SwitchLook
+}  // namespace SwitchLook

@@ -74,7 +74,7 @@ void takeInPluggedPads() {
             al_reconfigure_joysticks();
 }
 
-} // namespace
+}  // namespace
 
 Shape shapeOf(ALLEGRO_JOYSTICK* pad) {
     Shape shape;
@@ -115,4 +115,4 @@ void merge(ALLEGRO_KEYBOARD_STATE& keyboard) {
     }
 }
 
-} // namespace Gamepad
+}  // namespace Gamepad

@@ -28,4 +28,4 @@ void start();
 // into the snapshot.
 void merge(ALLEGRO_KEYBOARD_STATE& keyboard);
 
-} // namespace Gamepad
+}  // namespace Gamepad

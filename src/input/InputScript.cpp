@@ -50,7 +50,7 @@ bool parseLine(const std::string& text, InputScript::Line& line, std::string& er
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool InputScript::parse(const std::string& text, std::string& error) {
     script.clear();

@@ -24,4 +24,4 @@ void setButton(ALLEGRO_MOUSE_STATE& mouse, int button, bool down) {
     mouse.buttons = down ? (mouse.buttons | bit) : (mouse.buttons & ~bit);
 }
 
-} // namespace SyntheticInput
+}  // namespace SyntheticInput

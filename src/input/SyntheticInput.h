@@ -10,4 +10,4 @@ void setKey(ALLEGRO_KEYBOARD_STATE& keyboard, int keyCode, bool down);
 void clear(ALLEGRO_MOUSE_STATE& mouse);
 void setButton(ALLEGRO_MOUSE_STATE& mouse, int button, bool down);  // button 1 is the left one
 
-} // namespace SyntheticInput
+}  // namespace SyntheticInput

@@ -4,7 +4,7 @@ namespace {
 
 const char TILE_SYMBOLS[] = "0123456789ABCDEF";
 
-} // namespace
+}  // namespace
 
 namespace Kinds {
 
@@ -41,4 +41,4 @@ int tileType(char symbol) {
     return -1;
 }
 
-} // namespace Kinds
+}  // namespace Kinds

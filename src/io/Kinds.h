@@ -14,4 +14,4 @@ const Kind* const* all();  // null-terminated, in the editor's palette order
 char tileSymbol(int type);
 int tileType(char symbol);  // -1 when not a tile symbol
 
-} // namespace Kinds
+}  // namespace Kinds

@@ -69,7 +69,7 @@ bool readPayload(const std::vector<uint8_t>& bytes, size_t& at, LevelRecord& rec
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool parse(const std::vector<uint8_t>& bytes, std::vector<LevelRecord>& records, std::string& error) {
     records.clear();
@@ -133,4 +133,4 @@ void sortSigns(std::vector<LevelRecord>& signs) {
     });
 }
 
-} // namespace LevelRecords
+}  // namespace LevelRecords

@@ -12,8 +12,8 @@ struct LevelRecord {
     const Kind* kind = nullptr;
     int col = 0;
     int row = 0;
-    int value = 0;  // tile type, container count, channel, or the flag
-    bool on = false;  // the on flag of levers and pads
+    int value = 0;     // tile type, container count, channel, or the flag
+    bool on = false;   // the on flag of levers and pads
     std::string text;  // a sign's
 
     bool isSign() const;
@@ -31,4 +31,4 @@ std::vector<uint8_t> write(const std::vector<LevelRecord>& records);
 // Signs by column, then row, as the game's writer orders them; equal places keep their order.
 void sortSigns(std::vector<LevelRecord>& signs);
 
-} // namespace LevelRecords
+}  // namespace LevelRecords

@@ -25,4 +25,4 @@ std::string write(const std::vector<LevelRecord>& records);
 // False, with "line N: reason", for anything malformed; nothing is guessed.
 bool read(const std::string& text, std::vector<LevelRecord>& records, std::string& error);
 
-} // namespace LevelText
+}  // namespace LevelText

@@ -154,7 +154,7 @@ bool readMap(Lines& lines, std::vector<LevelRecord>& mapped, std::string& error)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool read(const std::string& text, std::vector<LevelRecord>& records, std::string& error) {
     Lines lines(text);
@@ -177,4 +177,4 @@ bool read(const std::string& text, std::vector<LevelRecord>& records, std::strin
     return true;
 }
 
-} // namespace LevelText
+}  // namespace LevelText

@@ -8,10 +8,9 @@ namespace LevelText {
 
 namespace {
 
-const char LEGEND[] =
-    "# Sorrelmoor level. Map: . empty, 0-9 A-F tiles by type, @ avatar, b bag, * garbage,\n"
-    "# ^ spikes, - | force fields, t f tame and feral baddies, ! fireworks.\n"
-    "# Objects: KIND COLUMN ROW and its values.\n";
+const char LEGEND[] = "# Sorrelmoor level. Map: . empty, 0-9 A-F tiles by type, @ avatar, b bag, * garbage,\n"
+                      "# ^ spikes, - | force fields, t f tame and feral baddies, ! fireworks.\n"
+                      "# Objects: KIND COLUMN ROW and its values.\n";
 
 std::string quoted(const std::string& text) {
     std::string out = "\"";
@@ -47,15 +46,15 @@ std::string values(const LevelRecord& record) {
 }
 
 std::string listLine(const LevelRecord& record) {
-    return std::string(record.kind->keyword) + " " + std::to_string(record.col) + " " + std::to_string(record.row) +
-           values(record) + "\n";
+    return std::string(record.kind->keyword) + " " + std::to_string(record.col) + " " +
+           std::to_string(record.row) + values(record) + "\n";
 }
 
 bool inGrid(const LevelRecord& record) {
     return record.col < COLUMNS && record.row < ROWS;
 }
 
-} // namespace
+}  // namespace
 
 std::string write(const std::vector<LevelRecord>& records) {
     std::vector<std::string> map(ROWS, std::string(COLUMNS, '.'));
@@ -82,4 +81,4 @@ std::string write(const std::vector<LevelRecord>& records) {
     return text;
 }
 
-} // namespace LevelText
+}  // namespace LevelText

@@ -13,7 +13,7 @@ namespace {
     std::exit(1);
 }
 
-} // namespace
+}  // namespace
 
 LoadSave::LoadSave() {
     for (const Kind* const* kind = Kinds::all(); *kind; ++kind)

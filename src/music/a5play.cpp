@@ -63,7 +63,7 @@ void* al_duh_update_thread(ALLEGRO_THREAD* thread, void* argument) {
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 bool al_init_dumb_addon(int quality) {
     dumbStarted = true;
@@ -82,7 +82,8 @@ AL_DUH_PLAYER* al_start_duh(DUH* duh, int channels, int startOrder, float volume
     player->fragmentSamples = fragmentSamples;
     player->sampleRate = sampleRate;
     ALLEGRO_CHANNEL_CONF layout = channels == 1 ? ALLEGRO_CHANNEL_CONF_1 : ALLEGRO_CHANNEL_CONF_2;
-    player->stream = al_create_audio_stream(4, fragmentSamples, sampleRate, ALLEGRO_AUDIO_DEPTH_INT16, layout);
+    player->stream =
+        al_create_audio_stream(4, fragmentSamples, sampleRate, ALLEGRO_AUDIO_DEPTH_INT16, layout);
     if (!player->stream) {
         delete player;
         return nullptr;
@@ -107,7 +108,8 @@ AL_DUH_PLAYER* al_start_duh(DUH* duh, int channels, int startOrder, float volume
     return player;
 }
 
-long al_duh_render_fragment(DUH_SIGRENDERER* renderer, float volume, int sampleRate, int frames, void* buffer) {
+long al_duh_render_fragment(DUH_SIGRENDERER* renderer, float volume, int sampleRate, int frames,
+                            void* buffer) {
     return duh_render(renderer, 16, 0, volume, 65536.0f / sampleRate, frames, buffer);
 }
 
@@ -158,7 +160,7 @@ AL_DUH_PLAYER* al_play_module(const char* path, int startOrder, bool) {
     if (!dumbStarted)
         return nullptr;
     DUH* (*const readers[])(const char*) = {dumb_load_xm_quick, dumb_load_it_quick, dumb_load_mod_quick,
-                                           dumb_load_s3m_quick};
+                                            dumb_load_s3m_quick};
     DUH* duh = nullptr;
     for (auto reader : readers)
         if ((duh = reader(path)))

@@ -28,7 +28,8 @@ AL_DUH_PLAYER* al_start_duh(DUH* duh, int channels, int startOrder, float volume
 void al_stop_duh(AL_DUH_PLAYER* player);
 // One fragment as the player renders it: 16-bit signed interleaved samples at the volume; returns
 // the sample frames rendered, fewer once the song has ended.
-long al_duh_render_fragment(DUH_SIGRENDERER* renderer, float volume, int sampleRate, int frames, void* buffer);
+long al_duh_render_fragment(DUH_SIGRENDERER* renderer, float volume, int sampleRate, int frames,
+                            void* buffer);
 void al_pause_duh(AL_DUH_PLAYER* player);
 void al_resume_duh(AL_DUH_PLAYER* player);
 void al_duh_set_volume(AL_DUH_PLAYER* player, float volume);

@@ -8,13 +8,13 @@
 
 namespace {
 
-const double _timeAttackTimes[] = {15.0, 21.0, 13.5, 12.5, 20.0, 29.0, 10.6, 21.5,
+const double _timeAttackTimes[] = {15.0, 21.0, 13.5, 12.5, 20.0, 29.0, 10.6,  21.5,
                                    16.1, 19.8, 33.0, 27.0, 41.0, 18.0, 100.0, 100.0};
 const int TARGET_COUNT = sizeof _timeAttackTimes / sizeof _timeAttackTimes[0];
 const size_t HEADER_BYTES = 5;  // deaths, then the record count
 const size_t MAX_RECORDS = 255;
 
-} // namespace
+}  // namespace
 
 Config* Config::instance = nullptr;
 

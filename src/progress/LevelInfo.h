@@ -5,13 +5,13 @@
 
 // One numbered level's progress; record i belongs to level file i + 1.
 struct LevelInfo {
-    static constexpr int BYTES = 12;  // size of one stored record
+    static constexpr int BYTES = 12;          // size of one stored record
     static constexpr double NO_TIME = 999.0;  // the best time before any finish with all loose garbage
 
     bool unlocked;
     bool completed = false;
-    bool goldenCrown = false;  // finished with all loose garbage
-    bool silverCrown = false;  // ... and under the target time
+    bool goldenCrown = false;   // finished with all loose garbage
+    bool silverCrown = false;   // ... and under the target time
     double bestTime = NO_TIME;  // seconds, of finishes with all loose garbage
 
     explicit LevelInfo(int index);

@@ -7,4 +7,4 @@ namespace EditorHelp {
 
 void render(ALLEGRO_FONT* font);
 
-} // namespace EditorHelp
+}  // namespace EditorHelp

@@ -40,7 +40,7 @@ std::string objects(size_t count) {
     return std::to_string(count) + (count == 1 ? " object" : " objects");
 }
 
-} // namespace
+}  // namespace
 
 EditorState::EditorState() {
     Resources::load(font, "media/font.ttf");
@@ -129,7 +129,8 @@ void EditorState::clearAll() {
     std::fill(std::begin(grid), std::end(grid), nullptr);
 }
 
-// A save that fails ends the program with the file code's message, so reaching the notice means it was written.
+// A save that fails ends the program with the file code's message, so reaching the notice means it was
+// written.
 void EditorState::saveWorkingFile() {
     LoadSave().save(WORKING_FILE, &world);
     notice.say("Saved " + objects(world.list(Tags::ENTT).size()) + " to " + WORKING_FILE);
@@ -139,7 +140,8 @@ void EditorState::saveWorkingFile() {
 // file places off the field stay in the level but get no cell.
 void EditorState::loadWorkingFile() {
     if (!fileExists(WORKING_FILE)) {
-        std::string missing = std::string("There is no ") + WORKING_FILE + " to load yet: press S to save one.";
+        std::string missing =
+            std::string("There is no ") + WORKING_FILE + " to load yet: press S to save one.";
         std::printf("%s\n", missing.c_str());
         notice.say(missing);
         return;
@@ -176,7 +178,8 @@ void EditorState::render(ALLEGRO_DISPLAY*) {
     for (int y = 0; y < 600; y += 20)
         Draw::line(0, y + 0.5f, 800, y + 0.5f, gridColour, 1);
     world.render();
-    Draw::shadowedText(font, 5, 5, ALLEGRO_ALIGN_LEFT, palette[selected]->edString(), al_map_rgb(255, 255, 255));
+    Draw::shadowedText(font, 5, 5, ALLEGRO_ALIGN_LEFT, palette[selected]->edString(),
+                       al_map_rgb(255, 255, 255));
     notice.render(font, 5, 5 + al_get_font_line_height(font) + 4);
     if (helpShown)
         EditorHelp::render(font);

@@ -19,7 +19,7 @@ int alphaOf(GuiButton::State state) {
     }
 }
 
-} // namespace
+}  // namespace
 
 GuiButton::GuiButton(Rect area, const std::string& caption, bool isEnabled)
     : rectangle(area), enabled(isEnabled), label(caption) {
@@ -53,7 +53,8 @@ void GuiButton::update(double) {
 
 void GuiButton::render() {
     const Rect& r = rectangle;
-    Draw::setBlender(ALLEGRO_ADD, Draw::ALPHA, Draw::INVERSE_ALPHA, al_map_rgba(255, 255, 255, alphaOf(state)));
+    Draw::setBlender(ALLEGRO_ADD, Draw::ALPHA, Draw::INVERSE_ALPHA,
+                     al_map_rgba(255, 255, 255, alphaOf(state)));
     Draw::filledRectangle(r.x1, r.y1, r.x2, r.y2, al_map_rgb(48, 48, 64));
     Draw::rectangle(r.x1, r.y1, r.x2, r.y2, al_map_rgb(0, 0, 0), 2);
     Draw::setOrdinaryBlender();

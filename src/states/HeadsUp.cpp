@@ -18,7 +18,7 @@ int bagsDue(World& world) {
     return due;
 }
 
-} // namespace
+}  // namespace
 
 namespace HeadsUp {
 
@@ -43,4 +43,4 @@ void draw(const Line& line, ALLEGRO_FONT* font) {
     Draw::shadowedText(font, 800 - MARGIN, TOP, ALLEGRO_ALIGN_RIGHT, line.bags, white);
 }
 
-} // namespace HeadsUp
+}  // namespace HeadsUp

@@ -11,8 +11,8 @@ class LevelSession;
 namespace HeadsUp {
 
 struct Figures {
-    double elapsed;    // seconds
-    double target;     // seconds; the silver crown needs less
+    double elapsed;  // seconds
+    double target;   // seconds; the silver crown needs less
     int garbageGot;
     int garbageTotal;  // what the level started with
     int bagsDue;       // over every container
@@ -31,4 +31,4 @@ Line compose(const Figures& figures);
 // One shadowed row of text in the screen's top 20 pixels.
 void draw(const Line& line, ALLEGRO_FONT* font);
 
-} // namespace HeadsUp
+}  // namespace HeadsUp

@@ -13,7 +13,7 @@ void detail(ALLEGRO_FONT* font, float y, const std::string& text, bool yellow = 
     Draw::shadowedText(font, 400, y, ALLEGRO_ALIGN_CENTRE, text, colour);
 }
 
-} // namespace
+}  // namespace
 
 LevelButton::LevelButton(Rect area, int index) : GuiButton(area, "", false), level(index) {
     label = SPrintF::format("%d", level + 1);
@@ -60,8 +60,8 @@ void LevelButton::drawDetails(const LevelInfo& info) {
         return;
     }
     detail(font, 350, "Completed", true);
-    detail(font, 370,
-           info.goldenCrown ? "100% completion achieved" : "100% completion not achieved", info.goldenCrown);
+    detail(font, 370, info.goldenCrown ? "100% completion achieved" : "100% completion not achieved",
+           info.goldenCrown);
     if (info.bestTime >= LevelInfo::NO_TIME)
         detail(font, 390, "Best time: ---");
     else

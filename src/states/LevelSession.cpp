@@ -18,7 +18,7 @@ void resetGroups() {
         Tile::setPresent(type, type < 10);
 }
 
-} // namespace
+}  // namespace
 
 LevelSession::LevelSession(const char* file) {
     LoadSave().load(file, &world);

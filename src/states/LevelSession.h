@@ -20,6 +20,6 @@ public:
 
     // Every updating entity in list order, then the re-index.
     void step(double dt);
-    Avatar* avatar();  // null in a level without one
+    Avatar* avatar();          // null in a level without one
     int garbageTotal() const;  // loose garbage the level started with
 };

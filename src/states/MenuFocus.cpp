@@ -48,7 +48,7 @@ auto rank(const Reach& r) {
     return std::make_tuple(r.across > 0, r.along + 2 * r.across, r.offset);
 }
 
-} // namespace
+}  // namespace
 
 MenuFocus::MenuFocus() {
     Controls& controls = Controls::get();

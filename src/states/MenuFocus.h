@@ -35,7 +35,7 @@ private:
     void showOn(const std::vector<GuiButton*>& buttons);
 
     std::unique_ptr<OnPress> arrows[4];  // in Direction order
-    GuiButton* current = nullptr;  // kept while hidden: the arrows go on from there
+    GuiButton* current = nullptr;        // kept while hidden: the arrows go on from there
     bool shown = false;
     bool givenByMouse = false;
     int mouseX = -1, mouseY = -1;  // where the mouse was last seen; nowhere at first

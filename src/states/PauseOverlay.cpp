@@ -17,4 +17,4 @@ void draw(ALLEGRO_FONT* font, const std::string& keys) {
     Draw::shadowedText(font, 400, 304, ALLEGRO_ALIGN_CENTRE, keys, al_map_rgb(255, 255, 255));
 }
 
-} // namespace PauseOverlay
+}  // namespace PauseOverlay

@@ -11,4 +11,4 @@ namespace PauseOverlay {
 std::string keys(bool retries, bool toEditor);
 void draw(ALLEGRO_FONT* font, const std::string& keys);
 
-} // namespace PauseOverlay
+}  // namespace PauseOverlay

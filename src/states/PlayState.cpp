@@ -20,7 +20,7 @@ namespace {
 
 const double FULL_ZOOM = 4.0;
 
-} // namespace
+}  // namespace
 
 PlayState::PlayState(int level, const char* file) : levelNumber(level), session(file) {
     Resources::load(font, "media/font.ttf");
@@ -121,7 +121,8 @@ void PlayState::complete() {
     panel->addLine("", "");
     panel->addLine("Loose garbage collected:", SPrintF::format("%d%%", total ? got * 100 / total : 0));
     panel->addLine("Elapsed time:", SPrintF::format("%.2lfs", elapsed));
-    panel->addLine("Target time:", numbered() ? SPrintF::format("%.2lfs", Config::timeAttackTime(levelNumber)) : "");
+    panel->addLine("Target time:",
+                   numbered() ? SPrintF::format("%.2lfs", Config::timeAttackTime(levelNumber)) : "");
     panel->addLine("Jumps performed:", SPrintF::format("%d", static_cast<int>(game->jumps)));
     panel->addLine("Double jumps:", SPrintF::format("%d", static_cast<int>(game->doubleJumps)));
     panel->addLine("Pixels traversed:", SPrintF::format("%d", static_cast<int>(game->pixelsTraversed)));

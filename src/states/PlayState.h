@@ -21,7 +21,7 @@ public:
     int levelNumber;  // record index of a numbered level, else TITLE_OR_TEST or VICTORY
     LevelSession session;
     double zoom = 1.0;
-    PopUp* popUp = nullptr;  // owned; the summary once the attempt is decided
+    PopUp* popUp = nullptr;   // owned; the summary once the attempt is decided
     bool editorTest = false;  // the editor's test play, to which every choice returns
     bool paused = false;
     static bool sHeadsUpShown;  // the player's H choice, kept from level to level

@@ -44,8 +44,10 @@ void clearBars(ALLEGRO_DISPLAY* display, const Fit& shown) {
     int left = static_cast<int>(shown.x), top = static_cast<int>(shown.y);
     int right = static_cast<int>(shown.x + WIDTH * shown.scale);
     int bottom = static_cast<int>(shown.y + HEIGHT * shown.scale);
-    const int bars[4][4] = {{0, 0, left, height}, {right, 0, width - right, height},
-                            {0, 0, width, top}, {0, bottom, width, height - bottom}};
+    const int bars[4][4] = {{0, 0, left, height},
+                            {right, 0, width - right, height},
+                            {0, 0, width, top},
+                            {0, bottom, width, height - bottom}};
     for (const auto& bar : bars) {
         if (bar[2] <= 0 || bar[3] <= 0)
             continue;
@@ -59,14 +61,15 @@ bool altHeld(const ALLEGRO_KEYBOARD_STATE& keyboard) {
     return al_key_down(&keyboard, ALLEGRO_KEY_ALT) || al_key_down(&keyboard, ALLEGRO_KEY_ALTGR);
 }
 
-} // namespace
+}  // namespace
 
 bool Fit::whole() const {
     return scale == std::floor(scale);
 }
 
 Fit fit(int windowWidth, int windowHeight) {
-    float scale = std::min(static_cast<float>(windowWidth) / WIDTH, static_cast<float>(windowHeight) / HEIGHT);
+    float scale =
+        std::min(static_cast<float>(windowWidth) / WIDTH, static_cast<float>(windowHeight) / HEIGHT);
     float x = std::floor((windowWidth - WIDTH * scale) / 2);
     float y = std::floor((windowHeight - HEIGHT * scale) / 2);
     return Fit{x, y, scale};
@@ -79,8 +82,9 @@ void toPicture(const Fit& fit, int& x, int& y) {
 
 void windowSize(int areaWidth, int areaHeight, int& width, int& height) {
     int whole = std::min(areaWidth / WIDTH, areaHeight / HEIGHT);
-    double scale = whole >= 1 ? whole : std::min(static_cast<double>(areaWidth) / WIDTH,
-                                                 static_cast<double>(areaHeight) / HEIGHT);
+    double scale = whole >= 1 ? whole
+                              : std::min(static_cast<double>(areaWidth) / WIDTH,
+                                         static_cast<double>(areaHeight) / HEIGHT);
     width = static_cast<int>(WIDTH * scale);
     height = static_cast<int>(HEIGHT * scale);
 }
@@ -178,4 +182,4 @@ void resized(ALLEGRO_DISPLAY* display) {
     al_acknowledge_resize(display);
 }
 
-} // namespace Screen
+}  // namespace Screen

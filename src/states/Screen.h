@@ -43,4 +43,4 @@ void takeShortcuts(ALLEGRO_DISPLAY* display, ALLEGRO_KEYBOARD_STATE& keyboard);
 // A window resize: acknowledged, so that the back buffer takes the new size.
 void resized(ALLEGRO_DISPLAY* display);
 
-} // namespace Screen
+}  // namespace Screen

@@ -21,7 +21,8 @@ void ScriptedPlay::update(double dt) {
     ++step;
 }
 
-ScriptedPlay::Outcome ScriptedPlay::play(int extraSteps, const std::function<void(LevelSession&, int)>& afterStep) {
+ScriptedPlay::Outcome ScriptedPlay::play(int extraSteps,
+                                         const std::function<void(LevelSession&, int)>& afterStep) {
     int last = script.totalFrames() + extraSteps;
     while (step < last) {
         update(STEP);

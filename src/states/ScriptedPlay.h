@@ -16,8 +16,8 @@ public:
 
     struct Outcome {
         Avatar::Status status;  // the avatar's: playing, dead or won; playing also without an avatar
-        std::string reason;  // the death text
-        int steps;           // until the outcome, or the whole script
+        std::string reason;     // the death text
+        int steps;              // until the outcome, or the whole script
         double elapsed;
         int garbage;
         int garbageTotal;

@@ -92,7 +92,7 @@ void startAudio() {
     al_duh_set_volume(al_play_module("media/dreamland.xm", 0, true), 0.25f);
 }
 
-} // namespace
+}  // namespace
 
 ALLEGRO_DISPLAY* startGame(bool fullScreen) {
     startLibrary();
@@ -123,4 +123,4 @@ int countLevels(const char* namePattern) {
     }
 }
 
-} // namespace Startup
+}  // namespace Startup

@@ -16,4 +16,4 @@ void startHeadless();
 // Level files are numbered from 1; the first missing number ends the count.
 int countLevels(const char* namePattern = "levels/%d.lv");
 
-} // namespace Startup
+}  // namespace Startup

@@ -24,7 +24,7 @@ int playableCount() {
     return Config::get().playableLevels();
 }
 
-} // namespace
+}  // namespace
 
 TitleState::TitleState() : background(new PlayState(PlayState::TITLE_OR_TEST, "levels/title.lv")) {
     Resources::load(logo, "media/logo.png");
@@ -90,7 +90,8 @@ void TitleState::update(double dt) {
         entity->update(dt);
     world.reindex();
     focus.update(menuButtons(), *mouseState());
-    unlockLabel->text = SPrintF::format("Unlock points: %d/%d", Config::get().unlockPoints(), 3 * levelCount());
+    unlockLabel->text =
+        SPrintF::format("Unlock points: %d/%d", Config::get().unlockPoints(), 3 * levelCount());
     for (size_t i = 0; i < levelButtons.size(); ++i)
         if (levelButtons[i]->takeClick()) {
             playFrom(static_cast<int>(i));

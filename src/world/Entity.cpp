@@ -8,7 +8,7 @@ namespace {
 // most at (5100, 5100), key 600 x 5100 + 5100.
 int nextIdentity = 4000000;
 
-} // namespace
+}  // namespace
 
 Entity::Entity() : identity(nextIdentity++) {}
 

@@ -26,4 +26,4 @@ constexpr int LEVR = indexTag("levr");
 constexpr int BADD = indexTag("badd");
 constexpr int MESG = indexTag("mesg");
 constexpr int PRPD = indexTag("prpd");
-} // namespace Tags
+}  // namespace Tags

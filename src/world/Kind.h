@@ -12,11 +12,11 @@ class Entity;
 // own class files, its name below and its place in Kinds::all().
 struct Kind {
     enum Payload {
-        NONE,      // nothing after column and row
-        BYTE,      // one value 0-255: tile type, container count
-        FLAG,      // one flag: feral, vertical
-        CHANNEL,   // a channel byte and an on flag
-        TEXT,      // characters up to a "$"
+        NONE,     // nothing after column and row
+        BYTE,     // one value 0-255: tile type, container count
+        FLAG,     // one flag: feral, vertical
+        CHANNEL,  // a channel byte and an on flag
+        TEXT,     // characters up to a "$"
     };
     using Palette = std::vector<std::unique_ptr<Entity>>;
 
@@ -25,14 +25,14 @@ struct Kind {
     int layer;          // drawn over lower layers
     const int* tags;    // the world lists it joins, zero-terminated
     Payload payload;
-    const char* keyword;  // in the text form's object list
-    char symbol;          // in the text form's map, or 0: only in the list
-    char flaggedSymbol;   // the map symbol when the flag is set, or 0
-    const char* flagWords[2];  // the flag's words in the list, clear then set; null when no flag
-    Entity* (*prototype)();    // what a record of this code is read into
+    const char* keyword;                    // in the text form's object list
+    char symbol;                            // in the text form's map, or 0: only in the list
+    char flaggedSymbol;                     // the map symbol when the flag is set, or 0
+    const char* flagWords[2];               // the flag's words in the list, clear then set; null when no flag
+    Entity* (*prototype)();                 // what a record of this code is read into
     void (*addVariants)(Palette& palette);  // the editor's entries when more than the prototype, or null
 
-    int payloadBytes() const;  // fixed size, or -1 for text
+    int payloadBytes() const;                   // fixed size, or -1 for text
     void addToPalette(Palette& palette) const;  // its variants, or else its prototype
 };
 
@@ -41,4 +41,4 @@ namespace Kinds {
 extern const Kind TILE, SIGN, BAG, GARBAGE, SPIKES, FORCE_FIELD, AVATAR, BADDIE, CONTAINER, LEVER, PRESS_PAD,
     FIREWORKS;
 
-} // namespace Kinds
+}  // namespace Kinds

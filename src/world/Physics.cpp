@@ -17,7 +17,7 @@ void consider(Collision& best, Tile* tile, double depth, int side) {
     }
 }
 
-} // namespace
+}  // namespace
 
 Collision collisions(const Rect& box, Level& level) {
     double cx = (box.x1 + box.x2) * 0.5, cy = (box.y1 + box.y2) * 0.5;
@@ -63,4 +63,4 @@ void eject(Entity* body, Collision collision) {
         body->setY(body->y() + push.y);
 }
 
-} // namespace Physics
+}  // namespace Physics

@@ -27,4 +27,4 @@ Vec ejection(const Collision& collision);
 Collision collisions(Entity* body);
 void eject(Entity* body, Collision collision);
 
-} // namespace Physics
+}  // namespace Physics

@@ -1,8 +1,8 @@
 #include "world/Tile.h"
 
 #include "core/SPrintF.h"
-#include "world/Level.h"
 #include "world/IndexTag.h"
+#include "world/Level.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ void addVariants(Kind::Palette& palette) {
         palette.emplace_back(new Tile(type, nullptr, 0, 0));
 }
 
-} // namespace
+}  // namespace
 
 // Tiles are drawn in the map by their type's symbol, so their own symbol is unused.
 // clang-format off

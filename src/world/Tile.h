@@ -1,7 +1,7 @@
 #pragma once
 
-#include "world/Kind.h"
 #include "world/Entity.h"
+#include "world/Kind.h"
 
 class Level;
 
@@ -39,7 +39,7 @@ public:
     const char* code() override { return Kinds::TILE.code; }
     const int* indices() override;
     int order(int index) override;
-    void render() override;  // a run of one
+    void render() override;         // a run of one
     const void* runKey() override;  // every tile: the run walks one sheet
     // The run's faces in one batch per type, then all of its edges in one fill: tiles never
     // overlap, so a tile's edges may wait until the faces after it are drawn.

@@ -17,7 +17,8 @@ std::vector<TileRect> alongRows(std::vector<TileRect> rects) {
     std::vector<TileRect> joined;
     for (const TileRect& rect : rects) {
         TileRect* last = joined.empty() ? nullptr : &joined.back();
-        if (last && last->key == rect.key && last->y == rect.y && last->h == rect.h && last->x + last->w == rect.x)
+        if (last && last->key == rect.key && last->y == rect.y && last->h == rect.h &&
+            last->x + last->w == rect.x)
             last->w += rect.w;
         else
             joined.push_back(rect);
@@ -38,15 +39,16 @@ std::vector<TileRect> downColumns(std::vector<TileRect> rects) {
     return transposed(alongRows(transposed(std::move(rects))));
 }
 
-} // namespace
+}  // namespace
 
 std::vector<TileRect> merge(std::vector<TileRect> rects, int directions) {
     if (directions & ALONG_ROWS)
         rects = alongRows(std::move(rects));
     if (directions & DOWN_COLUMNS)
         rects = downColumns(std::move(rects));
-    std::stable_sort(rects.begin(), rects.end(), [](const TileRect& a, const TileRect& b) { return a.key < b.key; });
+    std::stable_sort(rects.begin(), rects.end(),
+                     [](const TileRect& a, const TileRect& b) { return a.key < b.key; });
     return rects;
 }
 
-} // namespace TileRects
+}  // namespace TileRects

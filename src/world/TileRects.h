@@ -16,4 +16,4 @@ enum Direction { ALONG_ROWS = 1, DOWN_COLUMNS = 2, BOTH = 3 };
 // whole side are joined, first along rows, then down columns. The result is ordered by key.
 std::vector<TileRect> merge(std::vector<TileRect> rects, int directions);
 
-} // namespace TileRects
+}  // namespace TileRects

@@ -14,7 +14,7 @@ void touch(std::vector<int>& touched, int tag) {
         touched.push_back(tag);
 }
 
-} // namespace
+}  // namespace
 
 // Tiles belong to the level grid, which deletes them; everything else still filed goes here.
 World::~World() {

@@ -24,7 +24,7 @@ public:
     void remove(Entity* entity);
     void reindex();
     Entity* entity(int tag);  // the first of the list, or null
-    void render();  // every drawn entity, back to front, alike neighbours as one run
+    void render();            // every drawn entity, back to front, alike neighbours as one run
     List& list(int tag) { return indexMap[tag]; }
 
 private:

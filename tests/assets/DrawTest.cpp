@@ -29,9 +29,9 @@ TEST_F(DrawTest, EachHelperDrawsWhereAndInTheColourItSays) {
     batch.add(14, 16, 17, 18);
     batch.fill();
     const std::array<int, 5> pixels[] = {
-        {5, 5, 200, 100, 0},   {13, 3, 255, 128, 0},  {17, 7, 200, 200, 200}, {22, 5, 100, 100, 100},
-        {29, 5, 200, 200, 200}, {39, 9, 255, 255, 255}, {2, 11, 255, 0, 0},     {5, 13, 255, 0, 0},
-        {10, 14, 0, 0, 255},   {11, 11, 200, 200, 200}, {14, 16, 255, 0, 0},    {15, 17, 0, 0, 255}};
+        {5, 5, 200, 100, 0},    {13, 3, 255, 128, 0},    {17, 7, 200, 200, 200}, {22, 5, 100, 100, 100},
+        {29, 5, 200, 200, 200}, {39, 9, 255, 255, 255},  {2, 11, 255, 0, 0},     {5, 13, 255, 0, 0},
+        {10, 14, 0, 0, 255},    {11, 11, 200, 200, 200}, {14, 16, 255, 0, 0},    {15, 17, 0, 0, 255}};
     for (auto [x, y, r, g, b] : pixels)
         expectPixel(canvas, x, y, r, g, b, 2);
     canvas = target(20, 101, al_map_rgb(0, 0, 0));
@@ -42,4 +42,4 @@ TEST_F(DrawTest, EachHelperDrawsWhereAndInTheColourItSays) {
     al_destroy_bitmap(pattern);
 }
 
-} // namespace
+}  // namespace

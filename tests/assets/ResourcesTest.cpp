@@ -17,15 +17,23 @@ TEST_F(ResourcesTest, AMissingSoundIsSilenceButAMissingPictureOrSheetIsFatal) {
         Resources::load(first, "media/no-such-sound.wav");
         Resources::load(second, "media/no-such-sound.wav");
         std::exit(first && first == second && al_get_sample_length(first) == 1 &&
-                  static_cast<unsigned char*>(al_get_sample_data(first))[0] == 128 ? 0 : 3);
+                          static_cast<unsigned char*>(al_get_sample_data(first))[0] == 128
+                      ? 0
+                      : 3);
     });
     EXPECT_EQ(sound.exitStatus, 0);
     EXPECT_EQ(sound.output, "Unable to load sound (no SNDFILE support?): 'media/no-such-sound.wav'.\n"
                             "Falling back to no sound.\n");
     const std::pair<ChildResult, const char*> fatal[] = {
-        {runInChild([] { ALLEGRO_BITMAP* b; Resources::load(b, "media/no-such.png"); }),
+        {runInChild([] {
+             ALLEGRO_BITMAP* b;
+             Resources::load(b, "media/no-such.png");
+         }),
          "Unable to find resource: 'media/no-such.png'.\n"},
-        {runInChild([] { Sheet* s; Resources::load(s, "media/no-such-sheet.png"); }),
+        {runInChild([] {
+             Sheet* s;
+             Resources::load(s, "media/no-such-sheet.png");
+         }),
          "UNABLE TO LOAD BITMAP 'media/no-such-sheet.png'!"}};
     for (const auto& [result, output] : fatal) {
         EXPECT_EQ(result.output, output);
@@ -33,4 +41,4 @@ TEST_F(ResourcesTest, AMissingSoundIsSilenceButAMissingPictureOrSheetIsFatal) {
     }
 }
 
-} // namespace
+}  // namespace

@@ -30,4 +30,4 @@ TEST(ShippedSounds, AreShortAndStartAndEndWithoutAClick) {
     }
 }
 
-} // namespace
+}  // namespace

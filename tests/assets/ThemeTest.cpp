@@ -44,4 +44,4 @@ TEST_F(ThemeTest, MistHazesTheTopAndTiltsAreUndone) {
     }
 }
 
-} // namespace
+}  // namespace

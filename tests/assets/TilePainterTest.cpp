@@ -27,9 +27,22 @@ TEST_F(TilePainterTest, TilesDrawTheirFrameOrTheirGroupsOutlineAndARunDrawsThemA
         Tile::sTypePresent[t] = t < 10;
     // A block of type 0 with a tail, an L of type 2 beside it, absent type 11 touching both, a lone
     // type 1, and apart from them a present and an absent tile.
-    for (auto [type, col, row] : {std::array<int, 3>{0, 1, 1}, {0, 2, 1}, {0, 3, 1}, {0, 1, 2}, {0, 2, 2},
-                                  {0, 3, 2}, {0, 1, 3}, {2, 4, 1}, {2, 4, 2}, {2, 5, 2}, {11, 2, 3},
-                                  {11, 3, 3}, {11, 3, 4}, {1, 6, 4}, {3, 8, 1}, {12, 10, 1}})
+    for (auto [type, col, row] : {std::array<int, 3>{0, 1, 1},
+                                  {0, 2, 1},
+                                  {0, 3, 1},
+                                  {0, 1, 2},
+                                  {0, 2, 2},
+                                  {0, 3, 2},
+                                  {0, 1, 3},
+                                  {2, 4, 1},
+                                  {2, 4, 2},
+                                  {2, 5, 2},
+                                  {11, 2, 3},
+                                  {11, 3, 3},
+                                  {11, 3, 4},
+                                  {1, 6, 4},
+                                  {3, 8, 1},
+                                  {12, 10, 1}})
         world.add(new Tile(type, nullptr, col, row));
     world.reindex();
     level.addTiles(&world);
@@ -49,10 +62,11 @@ TEST_F(TilePainterTest, TilesDrawTheirFrameOrTheirGroupsOutlineAndARunDrawsThemA
         }
     EXPECT_EQ(differing, 0);
     al_destroy_bitmap(oneByOne);
-    const std::array<int, 5> pixels[] = {  // the block of type 0 ends where the L of type 2 starts
-        {50, 30, 100, 0, 50},   {79, 30, 0, 0, 0},       {160, 30, 0, 0, 0},     {179, 30, 0, 0, 0},
-        {170, 20, 0, 0, 0},     {170, 39, 0, 0, 0},      {170, 30, 100, 30, 50}, {170, 23, 139, 86, 101},
-        {170, 35, 75, 23, 38},  {210, 30, 200, 200, 200}, {200, 30, 100, 120, 50}, {201, 30, 155, 164, 133},
+    const std::array<int, 5> pixels[] = {
+        // the block of type 0 ends where the L of type 2 starts
+        {50, 30, 100, 0, 50},    {79, 30, 0, 0, 0},        {160, 30, 0, 0, 0},      {179, 30, 0, 0, 0},
+        {170, 20, 0, 0, 0},      {170, 39, 0, 0, 0},       {170, 30, 100, 30, 50},  {170, 23, 139, 86, 101},
+        {170, 35, 75, 23, 38},   {210, 30, 200, 200, 200}, {200, 30, 100, 120, 50}, {201, 30, 155, 164, 133},
         {210, 39, 100, 120, 50}, {210, 25, 185, 188, 177}};
     for (auto [x, y, r, g, b] : pixels)
         expectPixel(together, x, y, r, g, b, 2);
@@ -62,4 +76,4 @@ TEST_F(TilePainterTest, TilesDrawTheirFrameOrTheirGroupsOutlineAndARunDrawsThemA
     }
 }
 
-} // namespace
+}  // namespace

@@ -68,4 +68,4 @@ TEST(AppState, ANestedStateIsCurrentHandsBackItsResultAndLeavesNoStaleEventNorTi
     }
 }
 
-} // namespace
+}  // namespace

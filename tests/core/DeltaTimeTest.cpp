@@ -57,4 +57,4 @@ TEST_F(DeltaTimeTest, AStoppedTimerGivesNoStepButDrawsAndAStartWhileRunningKeeps
     EXPECT_EQ(turn(0), "0.03 ");
 }
 
-} // namespace
+}  // namespace

@@ -22,4 +22,4 @@ TEST(Random, IntegersAndFloatsStayInTheirRangeAndReachBothEnds) {
     EXPECT_EQ(outer, std::set<float>({0.0f, 1.0f}));
 }
 
-} // namespace
+}  // namespace

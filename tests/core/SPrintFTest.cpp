@@ -25,4 +25,4 @@ TEST(SPrintF, TrimAndCleanCollapsesBlanks) {
         EXPECT_EQ(SPrintF::trimAndClean(text), clean) << text;
 }
 
-} // namespace
+}  // namespace

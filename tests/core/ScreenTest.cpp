@@ -11,8 +11,8 @@ TEST(Screen, ThePictureKeepsItsShapeCentredWithBarsWhereTheWindowDiffers) {
     struct {
         int width, height;
         float x, y, scale, whole;
-    } rows[] = {{800, 600, 0, 0, 1, 1},     {1600, 1200, 0, 0, 2, 1},  {1920, 1080, 240, 0, 1.8f, 0},
-                {800, 901, 0, 150, 1, 1},   {1001, 600, 100, 0, 1, 1}, {640, 480, 0, 0, 0.8f, 0},
+    } rows[] = {{800, 600, 0, 0, 1, 1},      {1600, 1200, 0, 0, 2, 1},  {1920, 1080, 240, 0, 1.8f, 0},
+                {800, 901, 0, 150, 1, 1},    {1001, 600, 100, 0, 1, 1}, {640, 480, 0, 0, 0.8f, 0},
                 {1000, 300, 300, 0, 0.5f, 0}};
     for (const auto& row : rows) {
         Screen::Fit fit = Screen::fit(row.width, row.height);
@@ -25,8 +25,11 @@ TEST(Screen, ThePictureKeepsItsShapeCentredWithBarsWhereTheWindowDiffers) {
 TEST(Screen, WindowPixelsMapToPictureCoordinatesThroughTheSameFit) {
     struct {
         int width, height, x, y, toX, toY;
-    } rows[] = {{1600, 1200, 799, 1199, 399, 599}, {1920, 1080, 240, 0, 0, 0}, {640, 480, 320, 240, 400, 300},
-                {1920, 1080, 239, 540, -1, 300}, {1920, 1080, 1679, 1079, 799, 599}};
+    } rows[] = {{1600, 1200, 799, 1199, 399, 599},
+                {1920, 1080, 240, 0, 0, 0},
+                {640, 480, 320, 240, 400, 300},
+                {1920, 1080, 239, 540, -1, 300},
+                {1920, 1080, 1679, 1079, 799, 599}};
     for (const auto& row : rows) {
         int x = row.x, y = row.y;
         Screen::toPicture(Screen::fit(row.width, row.height), x, y);
@@ -52,4 +55,4 @@ TEST(Screen, TheWindowOpensAtTheLargestWholeMultipleThatFitsTheUsableAreaOrScale
     EXPECT_EQ(std::make_pair(width, height), std::make_pair(720, 540));
 }
 
-} // namespace
+}  // namespace

@@ -1,5 +1,5 @@
-#include "core/Die.h"
 #include "states/Startup.h"
+#include "core/Die.h"
 #include "support/ChildProcess.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +16,12 @@ namespace {
 
 // As "-fs" is looked for. Past argc nothing counts, though the array holds more.
 TEST(Startup, OptionsAreComparedWholeAndOnlyInFirstPlace) {
-    for (auto [argc, first, given] : {std::tuple(2, "-fs", true), {2, "-fsx", false}, {2, "-FS", false},
-                                      {2, "-f", false}, {3, "x", false}, {1, "-fs", false}}) {
+    for (auto [argc, first, given] : {std::tuple(2, "-fs", true),
+                                      {2, "-fsx", false},
+                                      {2, "-FS", false},
+                                      {2, "-f", false},
+                                      {3, "x", false},
+                                      {1, "-fs", false}}) {
         const char* argv[] = {"sorrelmoor", first, "-fs"};
         EXPECT_EQ(Startup::firstArgumentIs(argc, const_cast<char**>(argv), "-fs"), given) << argc << first;
     }
@@ -41,4 +45,4 @@ TEST(Startup, DiePrintsBothLinesAndExitsWithOne) {
               std::make_pair(1, std::string("FATAL: Unable to initialize audio..\nAllegro error: 12\n")));
 }
 
-} // namespace
+}  // namespace

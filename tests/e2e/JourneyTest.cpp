@@ -1,7 +1,7 @@
+#include "core/AtomicFile.h"
 #include "io/Kinds.h"
 #include "io/LevelRecord.h"
 #include "io/LevelText.h"
-#include "core/AtomicFile.h"
 #include "support/Files.h"
 #include "support/GameProcess.h"
 
@@ -46,7 +46,9 @@ TEST(Journey, AGameStartedFullScreenIsPlayedByAScaledClickAndThenInAWindowAndQui
     game.clickAt(240 + 110 * 1.8, 345 * 1.8);  // level 2's button, where it is drawn
     game.pause(3.0);
     ASSERT_TRUE(game.shoot("completed", 1920, 1080));
-    EXPECT_GT(game.count(276, 36, 1644, 396, [](auto c) { return c.b < 130; }, 10), 1000);  // the summary
+    EXPECT_GT(game.count(
+                  276, 36, 1644, 396, [](auto c) { return c.b < 130; }, 10),
+              1000);  // the summary
     game.key("Escape", 0.5);
     game.key("F11", 1.0);
     game.moveTo(790, 10);   // inside, for the keys, but off the menu: the focus level 2 took hides
@@ -96,4 +98,4 @@ TEST(Journey, OnASmallScreenWithoutSoundTheEditorSavesAFloorPaintedAcrossItsCell
     EXPECT_EQ(placed, floor);
 }
 
-} // namespace
+}  // namespace

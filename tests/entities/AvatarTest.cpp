@@ -1,7 +1,7 @@
-#include "world/Game.h"
 #include "entities/Bag.h"
 #include "entities/Stage.h"
 #include "progress/Config.h"
+#include "world/Game.h"
 
 #include <tuple>
 
@@ -64,9 +64,9 @@ TEST_F(AvatarTest, AWallAppearingMoreThanTwelvePixelsDeepInTheAvatarCrushesIt) {
 // The ducking avatar at x = 100 probes 110, 118 and 102; a bag's box spans x + 2 to x + 17.
 TEST_F(AvatarTest, PicksUpARestingBagUnderItsCentreOrEitherEdge) {
     const std::tuple<const char*, double, bool, bool> cases[] = {
-        {"under the centre", 100, false, true}, {"in flight", 100, true, false},
+        {"under the centre", 100, false, true},           {"in flight", 100, true, false},
         {"under only the right probe", 116, false, true}, {"past it", 117, false, false},
-        {"under only the left probe", 86, false, true}, {"past it", 85, false, false}};
+        {"under only the left probe", 86, false, true},   {"past it", 85, false, false}};
     for (const auto& [what, bagX, flying, picked] : cases) {
         stage({{24, ".....@"}}, "bag 5 24\n", "2\n1 down\n1 down toss");
         step(2);
@@ -81,8 +81,10 @@ TEST_F(AvatarTest, PicksUpARestingBagUnderItsCentreOrEitherEdge) {
 // The avatar starts facing left. Ducking, the toss key drops what is carried rather than throwing it.
 TEST_F(AvatarTest, ThrowsDependOnWhatTheAvatarIsDoing) {
     const std::tuple<const char*, const char*, double, double> cases[] = {
-        {"running right", "2 right\n1 right toss", 300, -140}, {"with up held", "1 up toss", -100, -240},
-        {"standing", "1 toss", -200, -100}, {"in the air", "1 jump\n2\n1 toss", -200, -100},
+        {"running right", "2 right\n1 right toss", 300, -140},
+        {"with up held", "1 up toss", -100, -240},
+        {"standing", "1 toss", -200, -100},
+        {"in the air", "1 jump\n2\n1 toss", -200, -100},
         {"ducking", "1 down toss", 0, 0}};
     for (const auto& [what, keys, vx, vy] : cases) {
         stage({{24, "..........@"}}, "bag 10 24\n", std::string("2\n1 down\n1 down toss\n1\n") + keys);
@@ -104,4 +106,4 @@ TEST_F(AvatarTest, ALevelIsWonOnlyWhenEveryContainerIsSatisfied) {
         EXPECT_EQ(stage({{24, "@"}}, objects, "100").play().play().status, outcome) << what;
 }
 
-} // namespace
+}  // namespace

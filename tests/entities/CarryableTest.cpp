@@ -11,10 +11,11 @@ using CarryableTest = StageTest;
 
 // One tile under x = 100..120; a bag at x stands on the points x + 5, x + 10 and x + 15.
 TEST_F(CarryableTest, ABagRestsWhileAnyOfItsThreeSupportPointsIsOverATile) {
-    const std::tuple<const char*, double, bool> cases[] = {
-        {"centred", 100, true}, {"with only its left point over", 112, true},
-        {"with only its right point over", 88, true}, {"just past the tile's right edge", 115, false},
-        {"just short of its left edge", 84, false}};
+    const std::tuple<const char*, double, bool> cases[] = {{"centred", 100, true},
+                                                           {"with only its left point over", 112, true},
+                                                           {"with only its right point over", 88, true},
+                                                           {"just past the tile's right edge", 115, false},
+                                                           {"just short of its left edge", 84, false}};
     for (const auto& [name, x, rests] : cases) {
         stage({}, "bag 5 24\n", "5", ".....0");
         Bag* bag = first<Bag>(Tags::GRBG);
@@ -58,8 +59,10 @@ TEST_F(CarryableTest, ADroppedBagFallsStraightWhateverItsLastThrowWas) {
 // with it or behind stays. Offsets are from where the baddie's step takes it.
 TEST_F(CarryableTest, ATameBaddiePushesARestingBagAheadOfIt) {
     const std::tuple<const char*, bool, double, double> cases[] = {
-        {"ahead on the right", true, 5, 18}, {"ahead on the left", false, -5, -18},
-        {"level with it, facing right", true, 0, 0}, {"behind it", true, -5, -5}};
+        {"ahead on the right", true, 5, 18},
+        {"ahead on the left", false, -5, -18},
+        {"level with it, facing right", true, 0, 0},
+        {"behind it", true, -5, -5}};
     for (const auto& [name, right, from, to] : cases) {
         stage({}, "baddie 10 24 tame\nbag 10 24\n", "1");
         double walked = 200 + (right ? 70 : -70) * DT;
@@ -111,4 +114,4 @@ TEST_F(CarryableTest, AContainerSwallowsABagInFlightWhoseTestPointIsOrPassedInIt
     }
 }
 
-} // namespace
+}  // namespace

@@ -72,17 +72,19 @@ TEST_F(ContrastTest, EveryHazardAndBodyStandsOutAtThreeToOneFromEverySkyAtEveryH
     std::fill(night->starY, night->starY + ThNight::STARS, -10.0);  // drifting dots are not the object
     ThSway* sway = new ThSway();
     sway->clock = 2.0;  // bobbed and rocked, not at rest
-    std::unique_ptr<Theme> themes[] = {std::unique_ptr<Theme>(new ThStandard()), std::unique_ptr<Theme>(new ThSunset()),
-                                       std::unique_ptr<Theme>(new ThMist()), std::unique_ptr<Theme>(night),
-                                       std::unique_ptr<Theme>(new ThCrooked()), std::unique_ptr<Theme>(sway)};
+    std::unique_ptr<Theme> themes[] = {
+        std::unique_ptr<Theme>(new ThStandard()), std::unique_ptr<Theme>(new ThSunset()),
+        std::unique_ptr<Theme>(new ThMist()),     std::unique_ptr<Theme>(night),
+        std::unique_ptr<Theme>(new ThCrooked()),  std::unique_ptr<Theme>(sway)};
     ALLEGRO_BITMAP* bare = al_create_bitmap(800, 600);
     ALLEGRO_BITMAP* seen = al_create_bitmap(800, 600);
     for (auto& theme : themes)
         for (int height : {20, 300, 560}) {
-            std::unique_ptr<Entity> objects[] = {std::make_unique<ForceField>(false), std::make_unique<ForceField>(true),
-                                                 std::make_unique<Avatar>(), std::make_unique<Bag>(),
-                                                 std::make_unique<Baddie>(false), std::make_unique<Baddie>(true),
-                                                 std::make_unique<Spikes>()};
+            std::unique_ptr<Entity> objects[] = {
+                std::make_unique<ForceField>(false), std::make_unique<ForceField>(true),
+                std::make_unique<Avatar>(),          std::make_unique<Bag>(),
+                std::make_unique<Baddie>(false),     std::make_unique<Baddie>(true),
+                std::make_unique<Spikes>()};
             for (auto& object : objects) {
                 object->setPos(Vec(400, height));
                 drawFrame(bare, *theme, object.get(), false);
@@ -95,4 +97,4 @@ TEST_F(ContrastTest, EveryHazardAndBodyStandsOutAtThreeToOneFromEverySkyAtEveryH
     al_destroy_bitmap(seen);
 }
 
-} // namespace
+}  // namespace

@@ -25,4 +25,4 @@ TEST_F(EffectsTest, AParticleMovesSlowsAndGoesAfterItsLife) {
     EXPECT_EQ(updates, 24) << "0.4 s of life";
 }
 
-} // namespace
+}  // namespace

@@ -17,17 +17,26 @@ using HazardTest = StageTest;
 // is (x + 1, y + 2) .. (x + 19, y + 20), half-open.
 TEST_F(HazardTest, AHazardKillsOnlyWhereItsPointsAreInsideTheAvatarsBox) {
     const std::tuple<const char*, char, double, double, bool> cases[] = {
-        {"top on the line", 's', 110, 116, true}, {"top below it", 's', 110, 116.5, false},
-        {"bottom on it", 's', 110, 98, false}, {"bottom below it", 's', 110, 98.5, true},
-        {"right side past the left end", 's', 81.5, 110, true}, {"right side on it", 's', 81, 110, false},
+        {"top on the line", 's', 110, 116, true},
+        {"top below it", 's', 110, 116.5, false},
+        {"bottom on it", 's', 110, 98, false},
+        {"bottom below it", 's', 110, 98.5, true},
+        {"right side past the left end", 's', 81.5, 110, true},
+        {"right side on it", 's', 81, 110, false},
         {"over the middle point only", 's', 100, 110, true},
-        {"left side on the right end", 's', 119, 110, true}, {"left side past it", 's', 119.5, 110, false},
-        {"around the middle only", 'h', 100, 100, true}, {"top below the line", 'h', 100, 108.5, false},
+        {"left side on the right end", 's', 119, 110, true},
+        {"left side past it", 's', 119.5, 110, false},
+        {"around the middle only", 'h', 100, 100, true},
+        {"top below the line", 'h', 100, 108.5, false},
         {"right side past the left end", 'h', 81.5, 100, true},
-        {"left side on the right end", 'h', 119, 100, true}, {"left side past it", 'h', 119.5, 100, false},
-        {"around the middle only", 'v', 100, 100, true}, {"left side past the line", 'v', 109.5, 100, false},
-        {"bottom past the top end", 'v', 100, 80.5, true}, {"bottom on it", 'v', 100, 80, false},
-        {"top on the bottom end", 'v', 100, 118, true}, {"top past it", 'v', 100, 118.5, false}};
+        {"left side on the right end", 'h', 119, 100, true},
+        {"left side past it", 'h', 119.5, 100, false},
+        {"around the middle only", 'v', 100, 100, true},
+        {"left side past the line", 'v', 109.5, 100, false},
+        {"bottom past the top end", 'v', 100, 80.5, true},
+        {"bottom on it", 'v', 100, 80, false},
+        {"top on the bottom end", 'v', 100, 118, true},
+        {"top past it", 'v', 100, 118.5, false}};
     for (const auto& [name, kind, x, y, dies] : cases) {
         clear();
         Avatar* avatar = place(new Avatar(), x, y);
@@ -41,10 +50,14 @@ TEST_F(HazardTest, AHazardKillsOnlyWhereItsPointsAreInsideTheAvatarsBox) {
 // The avatar at (100, 100) has the box (101, 102) .. (119, 120); a piece counts at its (x + 10, y + 10).
 TEST_F(HazardTest, LooseGarbageIsTakenWhenItsCentreIsInTheAvatarsBox) {
     const std::tuple<const char*, double, double, bool> cases[] = {
-        {"on the box's left edge", 91, 100, true}, {"just left of it", 90.5, 100, false},
-        {"just inside its right edge", 108.5, 100, true}, {"on its right edge", 109, 100, false},
-        {"on its top edge", 100, 92, true}, {"just above it", 100, 91.5, false},
-        {"just inside its bottom edge", 100, 109.5, true}, {"on its bottom edge", 100, 110, false}};
+        {"on the box's left edge", 91, 100, true},
+        {"just left of it", 90.5, 100, false},
+        {"just inside its right edge", 108.5, 100, true},
+        {"on its right edge", 109, 100, false},
+        {"on its top edge", 100, 92, true},
+        {"just above it", 100, 91.5, false},
+        {"just inside its bottom edge", 100, 109.5, true},
+        {"on its bottom edge", 100, 110, false}};
     for (const auto& [name, x, y, taken] : cases) {
         clear();
         place(new Avatar(), 100, 100);
@@ -56,7 +69,8 @@ TEST_F(HazardTest, LooseGarbageIsTakenWhenItsCentreIsInTheAvatarsBox) {
 // A sign at (100, 480): its box is 95..125 across and 480..500 down.
 TEST_F(HazardTest, ASignsPanelShowsWhileTheAvatarsCentreIsInItsBox) {
     const std::tuple<const char*, double, double, bool> cases[] = {
-        {"on the left and top edges", 95, 480, true}, {"on the right edge", 125, 490, false},
+        {"on the left and top edges", 95, 480, true},
+        {"on the right edge", 125, 490, false},
         {"just inside the right and bottom edges", 124.5, 499.5, true},
         {"on the bottom edge", 110, 500, false}};
     Message* sign = place(new Message("Mind the gap"), 100, 480);
@@ -83,4 +97,4 @@ TEST_F(HazardTest, WithoutAnAvatarNothingLooksForOne) {
     EXPECT_FALSE(sign->panel->visible);
 }
 
-} // namespace
+}  // namespace

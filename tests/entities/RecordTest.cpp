@@ -43,13 +43,17 @@ TEST_F(RecordTest, EachKindReadsItsCellAndSettingsAndSavesThemBack) {
     Bytes sign = {'m', 's', 5, 24};
     for (unsigned char c : everyByte + '$')
         sign.push_back(c);
-    const std::tuple<Bytes, const char*, bool> cases[] = {
-        {{'v', 'r', 1, 2, 7, 1}, "lever(7,on)", true}, {{'v', 'r', 3, 4, 9, 0x80}, "lever(9,on)", false},
-        {{'v', 'r', 3, 4, 9}, "lever(9,off)", false}, {{'p', 'r', 0, 0, 3, 0}, "presspad(3,off)", true},
-        {{'p', 'r', 3, 4, 2, 7}, "presspad(2,on)", false}, {{'b', 'd', 1, 0, 1}, "baddie(feral)", true},
-        {{'c', 't', 45, 255, 255}, "container(255)", true}, {{'b', 'd', 0, 0, 200}, "baddie(feral)", false},
-        {{'f', 'f', 1, 1, 1}, "forcefield(v)", true}, {{'f', 'f', 2, 3}, "forcefield(h)", false},
-        {sign, "message", true}};
+    const std::tuple<Bytes, const char*, bool> cases[] = {{{'v', 'r', 1, 2, 7, 1}, "lever(7,on)", true},
+                                                          {{'v', 'r', 3, 4, 9, 0x80}, "lever(9,on)", false},
+                                                          {{'v', 'r', 3, 4, 9}, "lever(9,off)", false},
+                                                          {{'p', 'r', 0, 0, 3, 0}, "presspad(3,off)", true},
+                                                          {{'p', 'r', 3, 4, 2, 7}, "presspad(2,on)", false},
+                                                          {{'b', 'd', 1, 0, 1}, "baddie(feral)", true},
+                                                          {{'c', 't', 45, 255, 255}, "container(255)", true},
+                                                          {{'b', 'd', 0, 0, 200}, "baddie(feral)", false},
+                                                          {{'f', 'f', 1, 1, 1}, "forcefield(v)", true},
+                                                          {{'f', 'f', 2, 3}, "forcefield(h)", false},
+                                                          {sign, "message", true}};
     for (const auto& [bytes, label, same] : cases) {
         std::unique_ptr<Entity> entity = loaded(bytes);
         EXPECT_EQ(entity->edString(), label);
@@ -61,4 +65,4 @@ TEST_F(RecordTest, EachKindReadsItsCellAndSettingsAndSavesThemBack) {
     EXPECT_EQ(static_cast<Message*>(loaded(sign).get())->panel->lines.at(0).label, everyByte);
 }
 
-} // namespace
+}  // namespace

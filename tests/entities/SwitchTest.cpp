@@ -47,19 +47,23 @@ TEST_F(SwitchTest, ALeverFlipsOncePerTouchAndWaitsForItsHolderToLeave) {
 // bottom six pixels; pressed, it turns its walls the other way from how it is stored.
 TEST_F(SwitchTest, APadIsPressedWhileAFootPointIsInItsBottomStrip) {
     const std::tuple<const char*, double, double, bool, bool> cases[] = {
-        {"standing on it", 200, 200, false, true}, {"standing on one stored on", 200, 200, true, true},
+        {"standing on it", 200, 200, false, true},
+        {"standing on one stored on", 200, 200, true, true},
         {"standing away from one stored on", AWAY, 200, true, false},
-        {"front foot on the left edge", 185, 200, false, true}, {"short of it", 184.5, 200, false, false},
-        {"back foot short of the right edge", 214.5, 200, false, true}, {"on it", 215, 200, false, false},
-        {"feet on the strip's top", 200, 195, false, true}, {"above it", 200, 194.5, false, false},
-        {"feet at the cell's bottom", 200, 200.5, false, true}, {"below it", 200, 201, false, false}};
+        {"front foot on the left edge", 185, 200, false, true},
+        {"short of it", 184.5, 200, false, false},
+        {"back foot short of the right edge", 214.5, 200, false, true},
+        {"on it", 215, 200, false, false},
+        {"feet on the strip's top", 200, 195, false, true},
+        {"above it", 200, 194.5, false, false},
+        {"feet at the cell's bottom", 200, 200.5, false, true},
+        {"below it", 200, 201, false, false}};
     for (const auto& [name, x, y, storedOn, pressed] : cases) {
         clear();
         PressPad* pad = place(new PressPad(6, storedOn), 200, 200);
         place(new Bag(), x, y);
         update(pad);
-        EXPECT_EQ(std::pair(pad->pressed, Tile::present(6)), std::pair(pressed, pressed != storedOn))
-            << name;
+        EXPECT_EQ(std::pair(pad->pressed, Tile::present(6)), std::pair(pressed, pressed != storedOn)) << name;
     }
 }
 
@@ -96,4 +100,4 @@ TEST_F(SwitchTest, LeversAndPadsShowTheirOwnWallsColours) {
     EXPECT_NE(walls[0], walls[1]);
 }
 
-} // namespace
+}  // namespace

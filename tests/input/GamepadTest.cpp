@@ -31,7 +31,7 @@ TEST(Gamepad, EachButtonStickAndHatPressesItsKeys) {
     const struct {
         const char* name;
         const Gamepad::Shape& shape;
-        std::vector<int> buttons;  // held
+        std::vector<int> buttons;                       // held
         std::vector<std::tuple<int, int, float>> axes;  // stick, axis, position; others at 0
         Keys expected;
     } rows[] = {
@@ -55,7 +55,10 @@ TEST(Gamepad, EachButtonStickAndHatPressesItsKeys) {
         {"0.51 right, up", xbox, {}, {{0, 0, 0.51f}, {0, 1, -0.51f}}, {ALLEGRO_KEY_RIGHT, ALLEGRO_KEY_UP}},
         {"0.51 left, down", xbox, {}, {{0, 0, -0.51f}, {0, 1, 0.51f}}, {ALLEGRO_KEY_LEFT, ALLEGRO_KEY_DOWN}},
         {"pulled triggers, right stick", xbox, {}, {{1, 0, 1}, {2, 1, 1}, {1, 1, -1}, {2, 0, -1}}, {}},
-        {"triggers resting, d-pad down-left", xbox, {}, {{1, 0, -1}, {2, 1, -1}, {3, 0, -1}, {3, 1, 1}},
+        {"triggers resting, d-pad down-left",
+         xbox,
+         {},
+         {{1, 0, -1}, {2, 1, -1}, {3, 0, -1}, {3, 1, 1}},
          {ALLEGRO_KEY_LEFT, ALLEGRO_KEY_DOWN}},
         {"throttles, d-pad up", throttles, {}, {{2, 0, -1}, {3, 0, -1}, {4, 1, -1}}, {ALLEGRO_KEY_UP}},
     };
@@ -78,4 +81,4 @@ TEST(Gamepad, EachButtonStickAndHatPressesItsKeys) {
     }
 }
 
-} // namespace
+}  // namespace

@@ -13,10 +13,10 @@ TEST(InputScript, HeldKeysLastTheLineAndPressesOnlyItsFirstStep) {
     ASSERT_TRUE(script.parse("# warm up\n10\n5 right jump\n\n3 up toss  # throw high\n", error)) << error;
     EXPECT_EQ(script.totalFrames(), 18);
     const std::tuple<int, int, bool> steps[] = {
-        {9, ALLEGRO_KEY_RIGHT, false}, {10, ALLEGRO_KEY_RIGHT, true}, {10, ALLEGRO_KEY_Z, true},
-        {11, ALLEGRO_KEY_Z, false}, {14, ALLEGRO_KEY_RIGHT, true}, {14, ALLEGRO_KEY_Z, false},
-        {15, ALLEGRO_KEY_RIGHT, false}, {15, ALLEGRO_KEY_X, true}, {16, ALLEGRO_KEY_X, false},
-        {17, ALLEGRO_KEY_UP, true}, {18, ALLEGRO_KEY_UP, false}};
+        {9, ALLEGRO_KEY_RIGHT, false},  {10, ALLEGRO_KEY_RIGHT, true}, {10, ALLEGRO_KEY_Z, true},
+        {11, ALLEGRO_KEY_Z, false},     {14, ALLEGRO_KEY_RIGHT, true}, {14, ALLEGRO_KEY_Z, false},
+        {15, ALLEGRO_KEY_RIGHT, false}, {15, ALLEGRO_KEY_X, true},     {16, ALLEGRO_KEY_X, false},
+        {17, ALLEGRO_KEY_UP, true},     {18, ALLEGRO_KEY_UP, false}};
     for (auto [step, key, down] : steps) {
         ALLEGRO_KEYBOARD_STATE keyboard;
         script.fill(step, keyboard);
@@ -42,4 +42,4 @@ TEST(InputScript, MalformedLinesAreRefusedWithTheirNumber) {
     EXPECT_EQ(error, "cannot open no-such-folder/1.script");
 }
 
-} // namespace
+}  // namespace

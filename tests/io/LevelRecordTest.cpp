@@ -1,5 +1,5 @@
-#include "io/Kinds.h"
 #include "io/LevelRecord.h"
+#include "io/Kinds.h"
 
 #include <gtest/gtest.h>
 
@@ -38,4 +38,4 @@ TEST(LevelRecordTest, BytesReadBackAsWrittenOrAreRefusedWithTheirPlace) {
     }
 }
 
-} // namespace
+}  // namespace

@@ -44,6 +44,8 @@ TEST_P(LevelSourcesTest, IsInTheWritersFormCompiledAsTheGameWritesAndColoursOnly
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, LevelSourcesTest, ::testing::ValuesIn(levelSourceNames()),
-                         [](const ::testing::TestParamInfo<std::string>& source) { return "Level_" + source.param; });
+                         [](const ::testing::TestParamInfo<std::string>& source) {
+                             return "Level_" + source.param;
+                         });
 
-} // namespace
+}  // namespace

@@ -1,5 +1,5 @@
-#include "io/Kinds.h"
 #include "io/LevelText.h"
+#include "io/Kinds.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +27,9 @@ std::vector<LevelRecord> read(const std::string& text) {
 TEST(LevelTextTest, RecordsComeInTheFormsOrder) {
     std::string text = "# a level\n\n" + blankMap().replace(4, 4, "..1@").replace(45, 1, "b") +
                        "# the list\n\nlever 5 6 2 on\nsign 9 1 \"b\"\nsign 2 3 \"a\"\n";
-    EXPECT_EQ(LevelRecords::write(read(text)), (Bytes{'m', 's', 2, 3, 'a', '$', 'm', 's', 9, 1, 'b', '$',
-                                                      't', 'l', 2, 0, 1, 'a', 'v', 3, 0, 'g', 'b', 0, 1,
-                                                      'v', 'r', 5, 6, 2, 1}));
+    EXPECT_EQ(LevelRecords::write(read(text)),
+              (Bytes{'m', 's', 2,   3, 'a', '$', 'm', 's', 9, 1,   'b', '$', 't', 'l', 2, 0,
+                     1,   'a', 'v', 3, 0,   'g', 'b', 0,   1, 'v', 'r', 5,   6,   2,   1}));
 }
 
 // Records in the writer's order, every kind with its values clear and set, in the map and in the
@@ -86,4 +86,4 @@ TEST(LevelTextTest, MalformedTextIsRefusedWithItsLine) {
     }
 }
 
-} // namespace
+}  // namespace

@@ -1,6 +1,6 @@
+#include "io/LoadSave.h"
 #include "io/Kinds.h"
 #include "io/LevelRecord.h"
-#include "io/LoadSave.h"
 #include "support/AllegroFixture.h"
 #include "support/ChildProcess.h"
 #include "support/Files.h"
@@ -86,4 +86,4 @@ TEST_F(LoadSaveTest, UnknownCodesAndUnopenableFilesAreFatal) {
     }
 }
 
-} // namespace
+}  // namespace

@@ -61,4 +61,4 @@ TEST_F(ModulePlayerTest, ANewModuleReplacesThePlayingOneRenderThreadAndAll) {
     EXPECT_EQ(threadCount(), before);
 }
 
-} // namespace
+}  // namespace

@@ -84,4 +84,4 @@ TEST(ShippedModulesTest, BothPiecesAreEquallyLoudLongEnoughAndUnclipped) {
     }
 }
 
-} // namespace
+}  // namespace

@@ -1,5 +1,5 @@
-#include "core/AtomicFile.h"
 #include "progress/Config.h"
+#include "core/AtomicFile.h"
 #include "core/SPrintF.h"
 #include "support/ChildProcess.h"
 #include "support/Files.h"
@@ -56,8 +56,10 @@ TEST_F(ConfigTest, CompletionsEarnCrownsKeepTheBestTimeUnlockTheNextThreeAndAreS
         int level;
         std::vector<std::pair<bool, double>> finishes;  // with all the garbage, in that time
         const char* outcome;  // completed, golden, silver; the best time; levels open; unlock points
-    } rows[] = {{0, {{false, 5.0}}, "C-- 999 4 1"}, {0, {{true, 14.9}}, "CGS 14.9 4 3"},
-                {1, {{true, 21.0}}, "CG- 21 4 2"}, {-1, {{true, 1.0}}, "--- 999 3 0"},
+    } rows[] = {{0, {{false, 5.0}}, "C-- 999 4 1"},
+                {0, {{true, 14.9}}, "CGS 14.9 4 3"},
+                {1, {{true, 21.0}}, "CG- 21 4 2"},
+                {-1, {{true, 1.0}}, "--- 999 3 0"},
                 {0, {{true, 10.0}, {true, 30.0}, {false, 1.0}}, "CGS 10 4 3"}};
     for (const Row& row : rows) {
         std::remove(path.c_str());
@@ -79,12 +81,12 @@ TEST_F(ConfigTest, DamagedFilesKeepWhatIsWholeAndReadAsNoTimeAndNoDeaths) {
         std::vector<uint8_t> bytes;
         const char* kept;  // deaths, records, then the first record's completion and best time
     } rows[] = {
-        {{}, "0 0"},                                                                    // empty
-        {{7, 0}, "0 0"},                                                                // no whole header
-        {{1, 0, 0, 0, 200, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F}, "1 1 1 1"},       // a count too high
-        {{9, 0, 0, 0, 2, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 1, 1}, "9 1 1 1"},   // a record cut short
+        {{}, "0 0"},                                                                   // empty
+        {{7, 0}, "0 0"},                                                               // no whole header
+        {{1, 0, 0, 0, 200, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F}, "1 1 1 1"},      // a count too high
+        {{9, 0, 0, 0, 2, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 1, 1}, "9 1 1 1"},  // a record cut short
         {{0xD8, 0xFF, 0xFF, 0xFF, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0xC0}, "0 1 1 999"},  // negative
-        {{0, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0xF8, 0x7F}, "0 1 1 999"}};      // not a number
+        {{0, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0xF8, 0x7F}, "0 1 1 999"}};          // not a number
     for (const Row& row : rows) {
         ASSERT_TRUE(AtomicFile::write(path, row.bytes));
         Config config = read(0);
@@ -121,4 +123,4 @@ TEST(TargetTimes, FollowTheTableAndItsLastEntryBeyondIt) {
         EXPECT_EQ(Config::timeAttackTime(index), time) << index;
 }
 
-} // namespace
+}  // namespace

@@ -1,6 +1,6 @@
+#include "states/EditorState.h"
 #include "core/SPrintF.h"
 #include "io/LoadSave.h"
-#include "states/EditorState.h"
 #include "support/StateDriver.h"
 
 #include <cstdio>
@@ -36,12 +36,11 @@ TEST_F(EditorStateTest, AClickPlacesInTheCellUnderTheMouseADragInEachNewCellAndT
     struct Row {
         int x, y, left, right;
         const char* placed;  // afterwards
-    } rows[] = {{39, 79, 0, 0, "of 0"},          {39, 79, 1, 0, "1,3 of 1"},
-                {40, 79, 1, 0, "1,3 2,3 of 2"},   {59, 60, 1, 0, "1,3 2,3 of 2"},
-                {-5, 60, 1, 0, "1,3 2,3 of 2"},   {10, -1, 1, 0, "1,3 2,3 of 2"},
-                {800, 60, 1, 0, "1,3 2,3 of 2"},  {10, 600, 1, 0, "1,3 2,3 of 2"},
-                {60, 99, 1, 0, "1,3 2,3 3,4 of 3"}, {40, 60, 0, 1, "1,3 3,4 of 2"},
-                {100, 100, 0, 1, "1,3 3,4 of 2"}, {20, 60, 1, 0, "1,3 3,4 of 2"}};
+    } rows[] = {
+        {39, 79, 0, 0, "of 0"},          {39, 79, 1, 0, "1,3 of 1"},       {40, 79, 1, 0, "1,3 2,3 of 2"},
+        {59, 60, 1, 0, "1,3 2,3 of 2"},  {-5, 60, 1, 0, "1,3 2,3 of 2"},   {10, -1, 1, 0, "1,3 2,3 of 2"},
+        {800, 60, 1, 0, "1,3 2,3 of 2"}, {10, 600, 1, 0, "1,3 2,3 of 2"},  {60, 99, 1, 0, "1,3 2,3 3,4 of 3"},
+        {40, 60, 0, 1, "1,3 3,4 of 2"},  {100, 100, 0, 1, "1,3 3,4 of 2"}, {20, 60, 1, 0, "1,3 3,4 of 2"}};
     EditorState editor;
     for (const Row& row : rows) {
         editor.selected = row.x == 20 ? 7 : 0;  // loose garbage over the tile
@@ -100,4 +99,4 @@ TEST_F(EditorStateTest, ANoticeShowsForTwoSecondsFromTheLatestCommand) {
     EXPECT_EQ(shown, "S.S.S.S.S.S.S.L.L.L.L.L.L.L.L...");
 }
 
-} // namespace
+}  // namespace

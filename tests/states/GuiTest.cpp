@@ -25,9 +25,9 @@ TEST_F(GuiTest, AButtonHoldsTheMouseOnItsLeftAndTopEdgesButNotItsRightOrBottomAn
     struct {
         int x, y, down, enabled;
         const char* shown;
-    } steps[] = {{100, 100, 0, 1, "H"}, {199, 149, 0, 1, "H"}, {200, 120, 0, 1, "N"}, {150, 150, 0, 1, "N"},
-                 {99, 120, 0, 1, "N"}, {150, 99, 0, 1, "N"}, {120, 120, 1, 1, "H*"}, {120, 120, 1, 1, "H"},
-                 {300, 120, 0, 1, "N"}, {300, 120, 1, 1, "N"}, {120, 120, 0, 0, "D"}, {120, 120, 1, 0, "D"}};
+    } steps[] = {{100, 100, 0, 1, "H"}, {199, 149, 0, 1, "H"}, {200, 120, 0, 1, "N"},  {150, 150, 0, 1, "N"},
+                 {99, 120, 0, 1, "N"},  {150, 99, 0, 1, "N"},  {120, 120, 1, 1, "H*"}, {120, 120, 1, 1, "H"},
+                 {300, 120, 0, 1, "N"}, {300, 120, 1, 1, "N"}, {120, 120, 0, 0, "D"},  {120, 120, 1, 0, "D"}};
     for (const auto& step : steps) {
         button.enabled = step.enabled;
         drawAfterMouseAt(button, step.x, step.y, step.down);
@@ -63,4 +63,4 @@ TEST_F(GuiTest, ALevelButtonShowsTheTickOfACompletedLevelOrItsBestCrown) {
     }
 }
 
-} // namespace
+}  // namespace

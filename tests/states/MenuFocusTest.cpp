@@ -1,6 +1,6 @@
+#include "states/MenuFocus.h"
 #include "progress/Config.h"
 #include "states/GuiButton.h"
-#include "states/MenuFocus.h"
 #include "states/TitleState.h"
 #include "support/StateDriver.h"
 
@@ -35,8 +35,9 @@ TEST_F(MenuFocusTest, ArrowsGoAlongRowsAndAcrossToTheNearestOpenButtonThatWay) {
     struct Row {
         int open, completed;
         const char *start, *moves;
-    } rows[] = {{14, 0, "1", "1 L 1, 1 U 1, 1 R 2, 1 D 6, 7 U 2, 5 R Sky, 10 R Yes, 14 D Quit, 11 D Quit, "
-                               "Sky L 5, Sky U Sky, Sky D Yes, Yes L 10, Quit U Yes, Quit L 14, Quit D Quit"},
+    } rows[] = {{14, 0, "1",
+                 "1 L 1, 1 U 1, 1 R 2, 1 D 6, 7 U 2, 5 R Sky, 10 R Yes, 14 D Quit, 11 D Quit, "
+                 "Sky L 5, Sky U Sky, Sky D Yes, Yes L 10, Quit U Yes, Quit L 14, Quit D Quit"},
                 {3, 2, "3", "3 R Sky, 1 D Quit, Sky L 3, Yes L Quit, Quit L 3"},
                 {14, 14, "??", "14 R ??, ?? R Yes, 10 D ??, ?? D Quit, ?? U 10, Quit U ??"}};
     for (const Row& row : rows) {
@@ -67,9 +68,12 @@ TEST_F(MenuFocusTest, TheFocusFollowsTheMouseAndLeavesWithItButOneTheKeysGaveSta
     struct Step {
         int x, y, key, click;
         const char* focused;
-    } steps[] = {{600, 340, 0, 0, "Sky"}, {600, 300, ALLEGRO_KEY_ENTER, 0, "(none)"},
-                 {100, 340, 0, 0, "2"},   {400, 250, ALLEGRO_KEY_RIGHT, 0, "3"},
-                 {420, 260, 0, 0, "3"},   {600, 340, ALLEGRO_KEY_DOWN, 0, "Yes"},
+    } steps[] = {{600, 340, 0, 0, "Sky"},
+                 {600, 300, ALLEGRO_KEY_ENTER, 0, "(none)"},
+                 {100, 340, 0, 0, "2"},
+                 {400, 250, ALLEGRO_KEY_RIGHT, 0, "3"},
+                 {420, 260, 0, 0, "3"},
+                 {600, 340, ALLEGRO_KEY_DOWN, 0, "Yes"},
                  {600, 340, 0, 1, "Locked (6 more)"}};  // pressed once, with nothing on a fresh record
     for (const Step& step : steps) {
         title.mouse.x = step.x;
@@ -82,4 +86,4 @@ TEST_F(MenuFocusTest, TheFocusFollowsTheMouseAndLeavesWithItButOneTheKeysGaveSta
     }
 }
 
-} // namespace
+}  // namespace

@@ -1,9 +1,8 @@
+#include "states/PlayState.h"
 #include "assets/Resources.h"
-#include "world/Game.h"
 #include "entities/PopUp.h"
 #include "progress/Config.h"
 #include "states/HeadsUp.h"
-#include "states/PlayState.h"
 #include "support/Files.h"
 #include "support/StateDriver.h"
 #include "world/Game.h"
@@ -94,9 +93,12 @@ TEST_F(PlayStateTest, KeysDecideTheResultInTheirOrderAndAPauseFreezesTheLevel) {
         bool completed, paused;
         std::initializer_list<int> keys;
         int done, result;
-    } rows[] = {{false, false, {SPACE}, 0, 0},          {false, false, {ESC}, 1, PlayState::MENU},
-                {false, false, {ESC, R}, 1, PlayState::RETRY}, {true, false, {R, SPACE}, 1, PlayState::NEXT},
-                {false, true, {ESC}, 1, PlayState::MENU},      {false, true, {ESC, R}, 1, PlayState::RETRY},
+    } rows[] = {{false, false, {SPACE}, 0, 0},
+                {false, false, {ESC}, 1, PlayState::MENU},
+                {false, false, {ESC, R}, 1, PlayState::RETRY},
+                {true, false, {R, SPACE}, 1, PlayState::NEXT},
+                {false, true, {ESC}, 1, PlayState::MENU},
+                {false, true, {ESC, R}, 1, PlayState::RETRY},
                 {false, true, {SPACE, ALLEGRO_KEY_ENTER, ALLEGRO_KEY_RIGHT}, 0, 0}};
     for (const Row& row : rows) {
         PlayState play(0, (row.completed ? completing() : level("....b.....@")).c_str());
@@ -144,8 +146,10 @@ TEST_F(PlayStateTest, TheZoomReachesFourOnItsHundredAndTwelfthUpdateTowardsTheAv
         frame(play, {}, updates % 2 ? 0.001 : 0.05);  // counted in updates, not seconds
     EXPECT_EQ(updates, 112);
     // zoom, avatar, window
-    double windows[][7] = {{4.0, 400, 300, 310, 205, 510, 355}, {4.0, 780, 0, 600, 0, 800, 150},
-                           {4.0, 0, 590, 0, 450, 200, 600}, {2.5, 0, 580, 45, 310, 365, 550}};
+    double windows[][7] = {{4.0, 400, 300, 310, 205, 510, 355},
+                           {4.0, 780, 0, 600, 0, 800, 150},
+                           {4.0, 0, 590, 0, 450, 200, 600},
+                           {2.5, 0, 580, 45, 310, 365, 550}};
     for (const auto& w : windows) {
         Rect r = PlayState::zoomWindow(w[0], Vec(w[1], w[2]));
         EXPECT_EQ(std::vector<double>({r.x1, r.y1, r.x2, r.y2}), std::vector<double>(w + 3, w + 7)) << w[0];
@@ -170,4 +174,4 @@ TEST_F(PlayStateTest, TheHeadsUpLineGivesTheFiguresAndGreysTheTimeOnceItReachesT
     }
 }
 
-} // namespace
+}  // namespace

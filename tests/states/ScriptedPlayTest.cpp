@@ -25,4 +25,4 @@ TEST_F(SimulatorTest, PrintsTheOutcomeItsCountsAndATraceLinePerStep) {
         EXPECT_NE(fileText(printed).find(part), std::string::npos) << part << " in\n" << fileText(printed);
 }
 
-} // namespace
+}  // namespace

@@ -39,4 +39,4 @@ TEST_F(ShippedLevels, AreNumberedFromOneWithoutAGapBesideATitleLevelWithNobodyTo
     EXPECT_FALSE(title.session.world.list(Tags::BADD).empty());
 }
 
-} // namespace
+}  // namespace

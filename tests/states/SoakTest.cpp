@@ -45,4 +45,4 @@ TEST_P(SoakTest, TenMinutesOfMashingKeysLeaveNoGrowingCrowd) {
 INSTANTIATE_TEST_SUITE_P(Levels, SoakTest, ::testing::ValuesIn(levelSourceNames()),
                          [](const auto& each) { return "Level" + each.param; });
 
-} // namespace
+}  // namespace

@@ -1,3 +1,4 @@
+#include "states/TitleState.h"
 #include "assets/Theme.h"
 #include "entities/Avatar.h"
 #include "input/Controls.h"
@@ -7,7 +8,6 @@
 #include "states/GuiButton.h"
 #include "states/GuiText.h"
 #include "states/PlayState.h"
-#include "states/TitleState.h"
 #include "support/StateDriver.h"
 
 #include <vector>
@@ -96,4 +96,4 @@ TEST_F(TitleStateTest, EnterPlaysTheFocusedLevelAndKeysHeldFromItPressNothingOnT
     EXPECT_EQ(title.done, 1);
 }
 
-} // namespace
+}  // namespace

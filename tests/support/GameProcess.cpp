@@ -19,13 +19,14 @@ double now() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-} // namespace
+}  // namespace
 
 GameProcess::GameProcess() {
     char pattern[] = "/tmp/sorrelmoor-game-XXXXXX";
     scratch = mkdtemp(pattern);
     std::system(("ln -s '" + RUN_DIR + "/media' '" + scratch + "/media' && cp -r '" + RUN_DIR + "/levels' '" +
-                 scratch + "/' && mkdir -p '" + SHOTS + "'").c_str());
+                 scratch + "/' && mkdir -p '" + SHOTS + "'")
+                    .c_str());
 }
 
 GameProcess::~GameProcess() {
@@ -85,7 +86,6 @@ bool GameProcess::open(double seconds) {
     pause(1.5);  // for the first frames to be drawn
     return !windowId.empty();
 }
-
 
 bool GameProcess::shoot(const std::string& name, int width, int height) {
     std::string path = SHOTS + "/" + name + ".png";

@@ -1,7 +1,7 @@
+#include "world/Level.h"
 #include "support/AllegroFixture.h"
 #include "support/TestEntities.h"
 #include "world/Game.h"
-#include "world/Level.h"
 #include "world/Physics.h"
 #include "world/Tile.h"
 #include "world/World.h"
@@ -37,8 +37,16 @@ struct LevelTest : AllegroTest {
 // Borders are drawn between different types and at the edge of the field; the first tile of a
 // cell stays, and tiles off the grid are discarded.
 TEST_F(LevelTest, TilesTakeTheirCellsAndBorderWhatDiffersFromThem) {
-    build({{0, 5, 5}, {0, 6, 5}, {1, 7, 5}, {0, 0, 0}, {0, 1, 0}, {0, 0, 1}, {3, 9, 9}, {4, 9, 9},
-           {0, 40, 0}, {0, 2, 30}});
+    build({{0, 5, 5},
+           {0, 6, 5},
+           {1, 7, 5},
+           {0, 0, 0},
+           {0, 1, 0},
+           {0, 0, 1},
+           {3, 9, 9},
+           {4, 9, 9},
+           {0, 40, 0},
+           {0, 2, 30}});
     EXPECT_EQ(at(5, 5)->mask, Tile::LEFT | Tile::TOP | Tile::BOTTOM);
     EXPECT_EQ(at(6, 5)->mask, Tile::RIGHT | Tile::TOP | Tile::BOTTOM);
     EXPECT_EQ(at(7, 5)->mask, 15);
@@ -84,13 +92,17 @@ TEST_F(LevelTest, EachSideIsFoundAndPushesTheRightWay) {
 // exactly is inside.
 TEST(Geometry, APathCountsWhenAnyPartOfItIsInTheBox) {
     const std::tuple<const char*, Vec, Vec, bool> cases[] = {
-        {"straight through", {-5, 5}, {15, 5}, true},     {"standing inside", {5, 5}, {5, 5}, true},
-        {"ending inside", {-5, -5}, {5, 5}, true},        {"stopping short", {-5, 5}, {-1, 5}, false},
-        {"passing the corner", {-5, 8}, {8, 25}, false},  {"alongside", {-1, -1}, {-1, 20}, false},
-        {"down the right edge", {10, -5}, {10, 20}, false}, {"down the left edge", {0, -5}, {0, 20}, true},
+        {"straight through", {-5, 5}, {15, 5}, true},
+        {"standing inside", {5, 5}, {5, 5}, true},
+        {"ending inside", {-5, -5}, {5, 5}, true},
+        {"stopping short", {-5, 5}, {-1, 5}, false},
+        {"passing the corner", {-5, 8}, {8, 25}, false},
+        {"alongside", {-1, -1}, {-1, 20}, false},
+        {"down the right edge", {10, -5}, {10, 20}, false},
+        {"down the left edge", {0, -5}, {0, 20}, true},
         {"grazing the top-left corner", {-5, 5}, {5, -5}, true}};
     for (const auto& [name, from, to, crosses] : cases)
         EXPECT_EQ(Rect(0, 0, 10, 10).crossedBy(from, to), crosses) << name;
 }
 
-} // namespace
+}  // namespace

@@ -1,5 +1,5 @@
-#include "support/TestEntities.h"
 #include "world/World.h"
+#include "support/TestEntities.h"
 
 #include <gtest/gtest.h>
 
@@ -50,4 +50,4 @@ TEST(World, RemovalsWaitForTheReindexAndTheWorldDestroysWhatItStillHolds) {
     EXPECT_EQ(destroyed, 10) << "the filed and the waiting";
 }
 
-} // namespace
+}  // namespace

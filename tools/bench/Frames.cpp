@@ -15,7 +15,7 @@ ALLEGRO_BITMAP* drawPicture(AppStateBase& state, ALLEGRO_DISPLAY* display) {
     return picture;
 }
 
-} // namespace
+}  // namespace
 
 namespace Frames {
 
@@ -34,4 +34,4 @@ void save(AppStateBase& state, ALLEGRO_DISPLAY* display, const std::string& fold
     Screen::present(display);
 }
 
-} // namespace Frames
+}  // namespace Frames

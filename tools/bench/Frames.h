@@ -12,4 +12,4 @@ void draw(AppStateBase& state, ALLEGRO_DISPLAY* display);
 // Draws one more frame and saves it as folder/name before showing it; no folder, no picture.
 void save(AppStateBase& state, ALLEGRO_DISPLAY* display, const std::string& folder, const std::string& name);
 
-} // namespace Frames
+}  // namespace Frames

@@ -45,8 +45,9 @@ long residentBytesOfFiles(const std::vector<std::string>& pathParts) {
                 kilobytes += std::stol(line.substr(4));
         } else if (!line.empty() && std::isxdigit(static_cast<unsigned char>(line[0])) &&
                    line.find('-') != std::string::npos && line.find(':') > line.find('-')) {
-            counting = std::any_of(pathParts.begin(), pathParts.end(),
-                                   [&](const std::string& part) { return line.find(part) != std::string::npos; });
+            counting = std::any_of(pathParts.begin(), pathParts.end(), [&](const std::string& part) {
+                return line.find(part) != std::string::npos;
+            });
         }
     }
     return kilobytes * 1024;
@@ -102,4 +103,4 @@ std::string screenName(ALLEGRO_DISPLAY* display) {
                            full ? "full screen" : "window");
 }
 
-} // namespace Measure
+}  // namespace Measure

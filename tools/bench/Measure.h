@@ -20,7 +20,7 @@ long residentBytesOfFiles(const std::vector<std::string>& pathParts);
 double median(std::vector<double> values);
 double percentile(std::vector<double> values, double fraction);  // 0..1, nearest rank
 
-std::string duration(double seconds);  // "42.1 us", "3.20 ms"
+std::string duration(double seconds);     // "42.1 us", "3.20 ms"
 std::string budgetShare(double seconds);  // "0.25%" of one frame
 
 // One row of the table: what was measured, the figure, its share of a frame, the goal and
@@ -34,4 +34,4 @@ void value(const std::string& name, double figure);
 // "800 x 600 window" or "1920 x 1080 full screen": the display a phase draws to.
 std::string screenName(ALLEGRO_DISPLAY* display);
 
-} // namespace Measure
+}  // namespace Measure

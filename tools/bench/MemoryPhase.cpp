@@ -31,7 +31,7 @@ void visitEveryLevel(ALLEGRO_DISPLAY* display) {
     visit(PlayState::VICTORY, "levels/winner.lv", display);
 }
 
-} // namespace
+}  // namespace
 
 int Phases::memory() {
     ALLEGRO_DISPLAY* display = Startup::startGame(false);
@@ -44,13 +44,14 @@ int Phases::memory() {
     double growth = (resident.back() - resident[ROUNDS - 2]) / MEGABYTE;
     Measure::row(SPrintF::format("resident memory after visiting every level %d times", ROUNDS),
                  SPrintF::format("%.1f MB", last), "-", "<= 80 MB", last <= 80);
-    Measure::row("growth from one round of visits to the next", SPrintF::format("%+.2f MB", growth), "-", "none (under 0.1 MB)",
-                 growth < 0.1);
+    Measure::row("growth from one round of visits to the next", SPrintF::format("%+.2f MB", growth), "-",
+                 "none (under 0.1 MB)", growth < 0.1);
     Measure::note(SPrintF::format("resident after each round: %.1f, %.1f, %.1f MB", resident[0] / MEGABYTE,
                                   resident[1] / MEGABYTE, resident[2] / MEGABYTE));
     long renderer = Measure::residentBytesOfFiles({"libLLVM", "/dri/"});
-    Measure::note(SPrintF::format("of the last, %.1f MB is the code of the OpenGL driver (libLLVM and the DRI driver)",
-                                  renderer / MEGABYTE));
+    Measure::note(
+        SPrintF::format("of the last, %.1f MB is the code of the OpenGL driver (libLLVM and the DRI driver)",
+                        renderer / MEGABYTE));
     al_stop_module();
     al_destroy_display(display);
     return 0;

@@ -17,4 +17,4 @@ int title(double launchedAt, bool fullScreen);
 // Started like the game: every level visited three times over.
 int memory();
 
-} // namespace Phases
+}  // namespace Phases

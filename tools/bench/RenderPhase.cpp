@@ -65,7 +65,7 @@ void saveEveryLevel(ALLEGRO_DISPLAY* display, const std::string& framesFolder) {
     }
 }
 
-} // namespace
+}  // namespace
 
 int Phases::render(const std::string& framesFolder, bool fullScreen) {
     ALLEGRO_DISPLAY* display = Startup::startGame(fullScreen);
@@ -82,8 +82,9 @@ int Phases::render(const std::string& framesFolder, bool fullScreen) {
         AppStateBase::sCurrent = &play;
         double cost = frameCost(play, display, [] {});
         Frames::save(play, display, framesFolder, SPrintF::format("level-%d.png", level));
-        Measure::timeRow(SPrintF::format("render, level %d (the fullest: %d drawn), %s", level, drawn, screen.c_str()),
-                         cost, GOAL);
+        Measure::timeRow(
+            SPrintF::format("render, level %d (the fullest: %d drawn), %s", level, drawn, screen.c_str()),
+            cost, GOAL);
         Measure::value("render, the fullest level", cost);
     }
     WorstCase scene;

@@ -51,18 +51,20 @@ void reportPacing(const std::vector<double>& shown) {
         intervals.push_back(shown[i] - shown[i - 1]);
     double middle = Measure::median(intervals);
     double late = Measure::percentile(intervals, 0.99);
-    Measure::row(SPrintF::format("frame interval, title, median of %zu", intervals.size()), Measure::duration(middle),
-                 SPrintF::format("%.2f x", middle / Measure::BUDGET), "17 ms +- 1 ms",
-                 middle > 0.016 && middle < 0.018);
+    Measure::row(SPrintF::format("frame interval, title, median of %zu", intervals.size()),
+                 Measure::duration(middle), SPrintF::format("%.2f x", middle / Measure::BUDGET),
+                 "17 ms +- 1 ms", middle > 0.016 && middle < 0.018);
     Measure::row("frame interval, title, 99th percentile", Measure::duration(late),
-                 SPrintF::format("%.2f x", late / Measure::BUDGET), "< 2 frames (34 ms)", late < 2 * Measure::BUDGET);
+                 SPrintF::format("%.2f x", late / Measure::BUDGET), "< 2 frames (34 ms)",
+                 late < 2 * Measure::BUDGET);
     if (!intervals.empty()) {
         double mean = (shown.back() - shown.front()) / static_cast<double>(intervals.size());
-        Measure::note(SPrintF::format("mean frame interval on the title: %s", Measure::duration(mean).c_str()));
+        Measure::note(
+            SPrintF::format("mean frame interval on the title: %s", Measure::duration(mean).c_str()));
     }
 }
 
-} // namespace
+}  // namespace
 
 int Phases::title(double launchedAt, bool fullScreen) {
     ALLEGRO_DISPLAY* display = Startup::startGame(fullScreen);
@@ -73,11 +75,12 @@ int Phases::title(double launchedAt, bool fullScreen) {
         double startup = title.shown.front() - launchedAt;
         if (!fullScreen)
             Measure::row("start-up, launch to first title frame", Measure::duration(startup),
-                         SPrintF::format("%.1f frames", startup / Measure::BUDGET), "<= 250 ms", startup <= 0.25);
+                         SPrintF::format("%.1f frames", startup / Measure::BUDGET), "<= 250 ms",
+                         startup <= 0.25);
         double busy = (title.cpuAtLast - title.cpuAtFirst) / (title.shown.back() - title.shown.front());
         Measure::row(SPrintF::format("idle CPU, title, %.0f s (music playing), %s", WATCHED, screen.c_str()),
-                     SPrintF::format("%.1f%% of a core", busy * 100), Measure::budgetShare(busy * Measure::BUDGET),
-                     "<= 10%", busy <= 0.10);
+                     SPrintF::format("%.1f%% of a core", busy * 100),
+                     Measure::budgetShare(busy * Measure::BUDGET), "<= 10%", busy <= 0.10);
         Measure::value("idle CPU, title", busy);
         if (!fullScreen)
             reportPacing(title.shown);

@@ -46,7 +46,7 @@ double worstStep() {
     return spent / IDLE_STEPS;
 }
 
-} // namespace
+}  // namespace
 
 int Phases::update(const std::string& solutionsFolder) {
     Startup::startHeadless();
@@ -60,7 +60,8 @@ int Phases::update(const std::string& solutionsFolder) {
         }
         int steps = 0;
         double perStep = solutionStep(SPrintF::format("levels/%d.lv", level), script, steps);
-        Measure::timeRow(SPrintF::format("update, level %d (its solution, %d steps)", level, steps), perStep, GOAL);
+        Measure::timeRow(SPrintF::format("update, level %d (its solution, %d steps)", level, steps), perStep,
+                         GOAL);
     }
     Measure::timeRow(SPrintF::format("update, title level (%d steps)", IDLE_STEPS), titleStep(), GOAL);
     Measure::timeRow(SPrintF::format("update, worst case (victory, %d+ sparks, zoom)", WorstCase::SPARKS),

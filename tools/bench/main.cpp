@@ -107,12 +107,13 @@ void compareFullScreen(Table& table) {
         double full = table.values[std::string(figure[0]) + "-full " + name];
         double ratio = window > 0 ? full / window : 0;
         bool met = window > 0 && ratio <= FULL_SCREEN_GOAL;
-        table.rows.push_back(SPrintF::format("| %s, full screen against window | %.2f x | - | <= %.1f x | %s |",
-                                             name.c_str(), ratio, FULL_SCREEN_GOAL, met ? "yes" : "NO"));
+        table.rows.push_back(
+            SPrintF::format("| %s, full screen against window | %.2f x | - | <= %.1f x | %s |", name.c_str(),
+                            ratio, FULL_SCREEN_GOAL, met ? "yes" : "NO"));
     }
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc >= 3 && std::strncmp(argv[1], "--", 2) == 0)

@@ -25,7 +25,7 @@ void usePanel(float x, float y) {
     al_use_transform(&panel);
 }
 
-} // namespace
+}  // namespace
 
 ContactSheet::ContactSheet(ALLEGRO_FONT* labelFont) : font(labelFont) {}
 

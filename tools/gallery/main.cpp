@@ -5,10 +5,10 @@
 // draws one level file. Runs in the run folder, where media/ and levels/ are.
 #include "assets/Draw.h"
 #include "assets/Resources.h"
-#include "states/Startup.h"
 #include "core/SPrintF.h"
 #include "states/PlayState.h"
 #include "states/ScriptedPlay.h"
+#include "states/Startup.h"
 
 #include <allegro5/allegro_font.h>
 
@@ -69,12 +69,13 @@ bool save(ALLEGRO_BITMAP* picture, const std::string& path) {
     return false;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     bool one = argc == 4 && std::string(argv[1]) == "--one";
     if (argc != 2 && !one) {
-        std::fprintf(stderr, "usage: level-gallery OUTPUT-FOLDER | level-gallery --one LEVEL.lv OUTPUT.png\n");
+        std::fprintf(stderr,
+                     "usage: level-gallery OUTPUT-FOLDER | level-gallery --one LEVEL.lv OUTPUT.png\n");
         return 2;
     }
     Startup::startHeadless();

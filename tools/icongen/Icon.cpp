@@ -45,7 +45,7 @@ void paintedExtent(const Grid& grid, int* left, int* right, int* bottom) {
             }
 }
 
-} // namespace
+}  // namespace
 
 ALLEGRO_BITMAP* drawIcon(const SpriteSource& source, const Palette& palette) {
     Grid ground = composedFrame(source, "tilesheet", "green-leaves");

@@ -14,8 +14,10 @@
 
 int main(int argc, char** argv) {
     if (argc < 5) {
-        std::fprintf(stderr, "usage: icongen PALETTE OUTPUT.png SIZE SPRITES...\n"
-                             "       (SIZE in pixels, a whole multiple of %d)\n", ICON_GRID);
+        std::fprintf(stderr,
+                     "usage: icongen PALETTE OUTPUT.png SIZE SPRITES...\n"
+                     "       (SIZE in pixels, a whole multiple of %d)\n",
+                     ICON_GRID);
         return 2;
     }
     if (!al_init() || !al_init_image_addon())

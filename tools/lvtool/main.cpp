@@ -40,14 +40,16 @@ int decompile(const std::string& source, const std::string& target) {
     std::vector<LevelRecord> again;
     LevelText::read(text, again, error);
     if (LevelRecords::write(again) != bytes)
-        std::fprintf(stderr, "lvtool: %s: note: the source lists the records in the text form's order "
-                             "(signs, the map row by row, then the list)\n", source.c_str());
+        std::fprintf(stderr,
+                     "lvtool: %s: note: the source lists the records in the text form's order "
+                     "(signs, the map row by row, then the list)\n",
+                     source.c_str());
     if (!AtomicFile::write(target, std::vector<uint8_t>(text.begin(), text.end())))
         return failWith(target, "cannot write");
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     std::string command = argc == 4 ? argv[1] : "";

@@ -40,7 +40,7 @@ void report(const ScriptedPlay::Outcome& outcome) {
     std::printf("jumps %d, double jumps %d, throws %d\n", outcome.jumps, outcome.doubleJumps, outcome.throws);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     bool tracing = argc == 4 && std::strcmp(argv[3], "--trace") == 0;

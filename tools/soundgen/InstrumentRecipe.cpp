@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr double kRateAtC4 = 8363; // XM plays an untuned sample at this rate at C-4
+constexpr double kRateAtC4 = 8363;  // XM plays an untuned sample at this rate at C-4
 
 double wholeCycles(double freq, double loop) {
     return std::max(1.0, std::round(freq * loop)) / loop;
@@ -46,7 +46,7 @@ std::vector<int16_t> toPcm(const std::vector<float>& samples) {
     return pcm;
 }
 
-} // namespace
+}  // namespace
 
 void tuneSample(xm::Sample& sample, double fundamental) {
     double semitones = 12 * std::log2(kSampleRate * kMiddleC / (fundamental * kRateAtC4));

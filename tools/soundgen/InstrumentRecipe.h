@@ -11,7 +11,7 @@ struct InstrumentRecipe {
     std::vector<TextLine> voices;
 };
 
-constexpr double kMiddleC = 261.6256; // Hz; XM note C-4 sounds at this pitch
+constexpr double kMiddleC = 261.6256;  // Hz; XM note C-4 sounds at this pitch
 
 // Synthesises the sample (looped at its end when loop= is given, every partial then rounded to
 // whole cycles per loop so the loop is seamless) and tunes it so that C-4 plays at middle C.

@@ -10,11 +10,11 @@ namespace {
 
 struct Channel {
     std::string name;
-    int first = 0;  // first module channel
-    int voices = 1; // module channels it spans (chords)
+    int first = 0;   // first module channel
+    int voices = 1;  // module channels it spans (chords)
     int instrument = 0;
     int volume = 48;
-    std::map<char, int> hits; // drum letter -> instrument, for grid channels
+    std::map<char, int> hits;  // drum letter -> instrument, for grid channels
 };
 
 struct Token {
@@ -39,7 +39,7 @@ Token splitToken(const TextLine& line, const std::string& word) {
 }
 
 uint8_t parseNote(const TextLine& line, const std::string& name) {
-    static const int steps[] = {9, 11, 0, 2, 4, 5, 7}; // A..G from C
+    static const int steps[] = {9, 11, 0, 2, 4, 5, 7};  // A..G from C
     if (name.size() < 2 || name[0] < 'A' || name[0] > 'G')
         line.fail("bad note '" + name + "'");
     int semitone = steps[name[0] - 'A'];
@@ -49,7 +49,7 @@ uint8_t parseNote(const TextLine& line, const std::string& name) {
     else if (name[i] == 'b')
         --semitone, ++i;
     int octave = std::atoi(name.c_str() + i);
-    int note = octave * 12 + semitone + 1; // XM: 1 = C-0
+    int note = octave * 12 + semitone + 1;  // XM: 1 = C-0
     if (i >= name.size() || !std::isdigit(name[i]) || note < 1 || note > 96)
         line.fail("bad note '" + name + "'");
     return uint8_t(note);
@@ -90,7 +90,7 @@ int writeHits(const TextLine& line, const Channel& ch, const Token& t, xm::Patte
             if (it == ch.hits.end())
                 line.fail(std::string("no drum '") + hit + "' in channel " + ch.name);
             xm::Cell& c = p.at(row, ch.first);
-            c.note = 49; // C-4: the drum's own pitch
+            c.note = 49;  // C-4: the drum's own pitch
             c.instrument = uint8_t(it->second);
             c.volume = volumeByte(std::isupper(hit) ? ch.volume * 3 / 2 : ch.volume);
         }
@@ -100,7 +100,7 @@ int writeHits(const TextLine& line, const Channel& ch, const Token& t, xm::Patte
 }
 
 class ScoreReader {
-  public:
+public:
     xm::Module module;
 
     void read(const std::vector<TextLine>& lines) {
@@ -114,7 +114,7 @@ class ScoreReader {
             setGlobalVolume();
     }
 
-  private:
+private:
     void readLine(const TextLine& line, const std::vector<TextLine>& lines, std::size_t& i) {
         const std::vector<std::string>& w = line.words;
         if (w[0] == "song" && w.size() >= 2)
@@ -257,7 +257,7 @@ class ScoreReader {
     std::map<std::string, uint8_t> patternIndex;
 };
 
-} // namespace
+}  // namespace
 
 xm::Module parseScore(std::istream& in, const std::string& fileName) {
     ScoreReader reader;

@@ -11,8 +11,8 @@ struct SoundRecipe {
     std::vector<Voice> voices;
 };
 
-constexpr double kLongestSound = 0.6; // seconds; effects are short
-constexpr double kLoudestPeakDb = -1; // headroom so the mixer never clips one sound alone
+constexpr double kLongestSound = 0.6;  // seconds; effects are short
+constexpr double kLoudestPeakDb = -1;  // headroom so the mixer never clips one sound alone
 
 SoundRecipe parseSoundRecipe(std::istream& in, const std::string& fileName);
 

@@ -107,7 +107,7 @@ void addVoice(const Voice& v, std::vector<float>& out) {
     }
 }
 
-} // namespace
+}  // namespace
 
 std::vector<float> renderVoices(const std::vector<Voice>& voices, double seconds) {
     std::vector<float> out(std::size_t(std::lround(seconds * kSampleRate)), 0.0f);

@@ -8,23 +8,23 @@ enum class FilterMode { None, LowPass, HighPass, BandPass };
 
 struct Voice {
     Wave wave = Wave::Sine;
-    double start = 0;      // seconds from the start of the sound
-    double length = 0.1;   // seconds
-    double freqFrom = 440; // Hz; swept exponentially to freqTo over the voice's length
+    double start = 0;       // seconds from the start of the sound
+    double length = 0.1;    // seconds
+    double freqFrom = 440;  // Hz; swept exponentially to freqTo over the voice's length
     double freqTo = 440;
-    double duty = 0.5;     // pulse width of the square wave
-    double attack = 0.002; // seconds of linear rise
-    double power = 2;      // fall (1 - t/length)^power; 0 holds the level to the end
+    double duty = 0.5;      // pulse width of the square wave
+    double attack = 0.002;  // seconds of linear rise
+    double power = 2;       // fall (1 - t/length)^power; 0 holds the level to the end
     double gain = 1;
-    double vibratoRate = 0;   // Hz
-    double vibratoDepth = 0;  // semitones
-    double bandLimit = 16000; // highest harmonic frequency kept, Hz
+    double vibratoRate = 0;    // Hz
+    double vibratoDepth = 0;   // semitones
+    double bandLimit = 16000;  // highest harmonic frequency kept, Hz
     FilterMode filter = FilterMode::None;
     // Hz at evenly spaced moments from the voice's start to its end, swept exponentially between them:
     // one holds, two sweep, three rise and fall (a whoosh).
     std::vector<double> cutoff{1000};
-    double resonance = 0.7; // 0 (sharp) .. 1 (flat) damping of the filter
-    int stages = 1;         // filters in a row: 2 makes the slopes twice as steep
+    double resonance = 0.7;  // 0 (sharp) .. 1 (flat) damping of the filter
+    int stages = 1;          // filters in a row: 2 makes the slopes twice as steep
     unsigned seed = 1;
 };
 

@@ -14,7 +14,7 @@ struct SourceError : std::runtime_error {
 // One non-blank line of a recipe or composition, split into words, with comments (a word starting with '#'
 // and the rest of the line) removed.
 struct TextLine {
-    std::string where; // "file:line", for messages
+    std::string where;  // "file:line", for messages
     std::vector<std::string> words;
     [[noreturn]] void fail(const std::string& message) const;
 };
@@ -23,7 +23,7 @@ std::vector<TextLine> readTextLines(std::istream& in, const std::string& fileNam
 
 // The `key=value` words of a line from index `first` on.
 class Settings {
-  public:
+public:
     Settings(const TextLine& line, std::size_t first);
     bool has(const std::string& key) const { return values.count(key) != 0; }
     std::string text(const std::string& key, const std::string& fallback) const;
@@ -35,7 +35,7 @@ class Settings {
     // "a:b:c", each part a number.
     std::vector<double> numbers(const std::string& key) const;
 
-  private:
+private:
     double parseNumber(const std::string& key, const std::string& text) const;
     const TextLine& line;
     std::map<std::string, std::string> values;

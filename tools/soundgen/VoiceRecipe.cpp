@@ -27,7 +27,7 @@ FilterMode parseFilter(const TextLine& line, const std::string& name) {
     return it->second;
 }
 
-} // namespace
+}  // namespace
 
 Voice parseVoice(const TextLine& line, double baseFrequency) {
     Settings s(line, 1);

@@ -12,7 +12,7 @@ void put(std::ofstream& out, uint32_t value, int bytes) {
         out.put(char((value >> (8 * i)) & 0xff));
 }
 
-} // namespace
+}  // namespace
 
 bool writeWav(const std::string& path, const std::vector<float>& samples, int rate) {
     std::ofstream out(path, std::ios::binary);
@@ -21,8 +21,8 @@ bool writeWav(const std::string& path, const std::vector<float>& samples, int ra
     put(out, 36 + dataBytes, 4);
     out.write("WAVEfmt ", 8);
     put(out, 16, 4);
-    put(out, 1, 2); // PCM
-    put(out, 1, 2); // mono
+    put(out, 1, 2);  // PCM
+    put(out, 1, 2);  // mono
     put(out, uint32_t(rate), 4);
     put(out, uint32_t(rate * 2), 4);
     put(out, 2, 2);

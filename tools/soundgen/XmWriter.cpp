@@ -5,14 +5,14 @@
 
 namespace {
 
-constexpr uint32_t kHeaderSize = 276; // counted from offset 60
+constexpr uint32_t kHeaderSize = 276;  // counted from offset 60
 constexpr uint32_t kInstrumentHeaderSize = 263;
 constexpr uint32_t kSampleHeaderSize = 40;
 constexpr uint8_t kSixteenBit = 0x10, kForwardLoop = 0x01;
 constexpr uint8_t kEnvelopeOn = 0x01, kEnvelopeSustain = 0x02;
 
 class Bytes {
-  public:
+public:
     void u8(uint32_t v) { out.push_back(uint8_t(v)); }
     void u16(uint32_t v) {
         u8(v & 0xff);
@@ -57,7 +57,7 @@ void writeHeader(const xm::Module& m, Bytes& b) {
     b.u16(uint32_t(m.channels));
     b.u16(uint32_t(m.patterns.size()));
     b.u16(uint32_t(m.instruments.size()));
-    b.u16(1); // linear frequency table
+    b.u16(1);  // linear frequency table
     b.u16(uint32_t(m.speed));
     b.u16(uint32_t(m.bpm));
     for (std::size_t i = 0; i < 256; ++i)
@@ -69,7 +69,7 @@ void writePattern(const xm::Pattern& p, Bytes& b) {
     for (const xm::Cell& c : p.cells)
         packCell(c, data);
     b.u32(9);
-    b.u8(0); // packing type
+    b.u8(0);  // packing type
     b.u16(uint32_t(p.rows));
     b.u16(uint32_t(data.out.size()));
     b.append(data.out);
@@ -88,7 +88,7 @@ void writeInstrument(const xm::Instrument& ins, Bytes& b) {
     b.u32(kInstrumentHeaderSize);
     b.text(ins.name, 22);
     b.u8(0);
-    b.u16(1); // one sample, used for every note
+    b.u16(1);  // one sample, used for every note
     b.u32(kSampleHeaderSize);
     b.zeros(96);
     writeEnvelopePoints(env, b);
@@ -96,7 +96,7 @@ void writeInstrument(const xm::Instrument& ins, Bytes& b) {
     b.u8(uint32_t(env.points.size()));
     b.u8(0);
     b.u8(uint32_t(std::max(env.sustain, 0)));
-    b.zeros(5); // volume loop, panning sustain and loop
+    b.zeros(5);  // volume loop, panning sustain and loop
     b.u8(env.points.empty() ? 0 : kEnvelopeOn | (env.sustain >= 0 ? kEnvelopeSustain : 0));
     b.u8(0);
     b.u8(ins.vibratoType), b.u8(ins.vibratoSweep), b.u8(ins.vibratoDepth), b.u8(ins.vibratoRate);
@@ -120,7 +120,7 @@ void writeInstrument(const xm::Instrument& ins, Bytes& b) {
     }
 }
 
-} // namespace
+}  // namespace
 
 std::vector<uint8_t> writeXm(const xm::Module& module) {
     if (module.orders.empty() || module.orders.size() > 256 || module.patterns.size() > 256 ||

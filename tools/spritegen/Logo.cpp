@@ -6,10 +6,10 @@
 
 namespace {
 
-const int pixelSize = 4;   // screen pixels per letter cell
-const int letterGap = 2;   // cells between letters
-const int outline = 1;     // cells of dark outline around the letters
-const int dropDepth = 2;   // cells the darker drop reaches below the letters
+const int pixelSize = 4;  // screen pixels per letter cell
+const int letterGap = 2;  // cells between letters
+const int outline = 1;    // cells of dark outline around the letters
+const int dropDepth = 2;  // cells the darker drop reaches below the letters
 
 // Letter cells as a mask; letters stand on a common baseline.
 Grid setWord(const SpriteSource& source, const std::string& word) {
@@ -74,7 +74,7 @@ char cellKey(const Grid& mask, int x, int y) {
     return nearShape(mask, x, y) ? 'k' : '.';
 }
 
-} // namespace
+}  // namespace
 
 ALLEGRO_BITMAP* drawLogo(const SpriteSource& source, const Palette& palette, const std::string& word) {
     Grid mask = setWord(source, word);

@@ -7,7 +7,7 @@
 
 // The named colours every sprite is drawn from, keyed by the character the pixel grids use.
 class Palette {
-  public:
+public:
     static constexpr char clearKey = '.';
 
     // Reads "key name rrggbb" lines; exits with a message on a malformed file.
@@ -18,7 +18,7 @@ class Palette {
     ALLEGRO_COLOR named(const std::string& name) const;
     int size() const { return int(colours.size()) - 1; }
 
-  private:
+private:
     std::map<char, ALLEGRO_COLOR> colours;
     std::map<std::string, char> keys;
 };

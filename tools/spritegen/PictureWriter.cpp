@@ -4,9 +4,12 @@
 
 #include <allegro5/allegro_image.h>
 
-ALLEGRO_COLOR separatorColour() { return al_map_rgb(255, 0, 255); }
+ALLEGRO_COLOR separatorColour() {
+    return al_map_rgb(255, 0, 255);
+}
 
-ALLEGRO_BITMAP* drawPicture(const SpriteSource& source, const PictureSource& picture, const Palette& palette) {
+ALLEGRO_BITMAP* drawPicture(const SpriteSource& source, const PictureSource& picture,
+                            const Palette& palette) {
     int count = int(picture.frames.size());
     if (count == 0 || (!picture.isSheet && count != 1))
         fail(picture.name, 0, "a sheet needs frames and an image exactly one");

@@ -21,7 +21,9 @@ double coverage(const std::vector<Blob>& blobs, double x, double y, double softn
 }
 
 // Few alpha steps keep the soft shapes in the same chunky style as the sprites.
-double band(double value, int steps) { return std::ceil(value * steps) / steps; }
+double band(double value, int steps) {
+    return std::ceil(value * steps) / steps;
+}
 
 ALLEGRO_COLOR withAlpha(ALLEGRO_COLOR colour, double alpha) {
     unsigned char r, g, b;
@@ -44,12 +46,12 @@ ALLEGRO_BITMAP* paintBlobs(int width, int height, const std::vector<Blob>& blobs
     return bitmap;
 }
 
-} // namespace
+}  // namespace
 
 ALLEGRO_BITMAP* drawCloud(const Palette& palette) {
     // A flat-bottomed heap of puffs; the lower third is a shade darker so it reads as a volume.
-    std::vector<Blob> blobs = {{22, 33, 14}, {40, 24, 18}, {60, 20, 19}, {78, 30, 15}, {50, 36, 13},
-                               {88, 37, 10}, {12, 39, 9},  {68, 38, 11}};
+    std::vector<Blob> blobs = {{22, 33, 14}, {40, 24, 18}, {60, 20, 19}, {78, 30, 15},
+                               {50, 36, 13}, {88, 37, 10}, {12, 39, 9},  {68, 38, 11}};
     return paintBlobs(100, 50, blobs, 6, 0.95, palette.named("white"), palette.named("silver"), 0.68);
 }
 

@@ -29,8 +29,8 @@ struct Reader {
                 fail(path, number, "the grid ends early");
             ++number;
             if (int(row.size()) != width)
-                fail(path, number, "row is " + std::to_string(row.size()) + " wide, expected " +
-                                       std::to_string(width));
+                fail(path, number,
+                     "row is " + std::to_string(row.size()) + " wide, expected " + std::to_string(width));
             result.rows[y] = row;
         }
         return result;
@@ -63,7 +63,7 @@ void readFrame(Reader& reader, std::istringstream& fields, PictureSource& pictur
     picture.frames.push_back(frame);
 }
 
-} // namespace
+}  // namespace
 
 void SpriteSource::read(const std::string& path) {
     Reader reader{std::ifstream(path), path};

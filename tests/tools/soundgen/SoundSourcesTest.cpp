@@ -58,4 +58,4 @@ TEST(SoundSources, MistakesInSoundsAndScoresAreRefusedWithTheirLine) {
     }
 }
 
-} // namespace
+}  // namespace

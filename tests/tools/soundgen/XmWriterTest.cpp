@@ -17,7 +17,7 @@ TEST(XmWriterTest, StoresTheHeaderAndAPackedPatternWhereTheFormatPutsThem) {
     Bytes b = writeXm(m);
     EXPECT_EQ(std::string(b.begin(), b.begin() + 21), "Extended Module: tiny");
     EXPECT_EQ(b[37], 0x1a);
-    const std::pair<size_t, int> words[] = {{58, 0x0104}, {60, 276}, {64, 2}, {66, 0}, {68, 2}, {70, 1},
+    const std::pair<size_t, int> words[] = {{58, 0x0104}, {60, 276}, {64, 2},   {66, 0},  {68, 2}, {70, 1},
                                             {72, 0},      {76, 5},   {78, 130}, {341, 2}, {343, 9}};
     for (auto [at, value] : words)
         EXPECT_EQ(b[at] | b[at + 1] << 8, value) << "at " << at;
@@ -30,4 +30,4 @@ TEST(XmWriterTest, StoresTheHeaderAndAPackedPatternWhereTheFormatPutsThem) {
     EXPECT_THROW(writeXm(ragged), std::invalid_argument);
 }
 
-} // namespace
+}  // namespace
